@@ -1,0 +1,128 @@
+#pragma once
+// Plain records of the window's controls. Positions and sizes are
+// single-precision twips measured in the window's client area (for a picture
+// box's drawing: in its own inner area). 15 twips are one pixel at 96 dpi.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/colour.h"
+#include "app/surface.h"
+
+namespace tarvel {
+
+enum class Align { Left, Right, Centre };
+
+struct Box {
+    float left = 0, top = 0, width = 0, height = 0;
+    bool contains(float x, float y) const {
+        return x >= left && x < left + width && y >= top && y < top + height;
+    }
+};
+
+struct Label : Box {
+    std::string caption;
+    Align align = Align::Left;
+    float fontPt = 13.5f;
+    bool visible = true;
+};
+
+// A line drawn on the window's own surface; its width is in pixels.
+struct LineShape {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int widthPx = 1;
+    bool visible = true;
+};
+
+// A filled square drawn on the window's own surface (a path's frame).
+struct FilledShape : Box {
+    Colour fillColour = kBlack;
+    bool visible = true;
+};
+
+struct CommandButton : Box {
+    std::string caption;
+    std::string tag;
+    Colour backColour = kDefaultFaceColour;
+    bool pressed = false;  // the button's Value
+    float fontPt = 13.5f;
+    bool visible = true;
+    bool enabled = true;
+};
+
+struct ScrollBar : Box {
+    int min = 0, max = 0, value = 0;
+    int smallChange = 1, largeChange = 1;
+    bool vertical = false;
+    bool visible = true;
+    bool enabled = true;
+};
+
+// A check box in toggle-button style.
+struct CheckBox : Box {
+    std::string caption;
+    int value = 0;  // 0 unchecked, 1 checked
+    std::optional<Colour> captionColour;  // empty: the default text colour
+    float fontPt = 13.5f;
+    bool visible = true;
+    bool enabled = true;
+};
+
+// A drop-down list: accepts no typed text.
+struct ComboBox : Box {
+    std::vector<std::string> items;
+    std::string text;
+    int listIndex = -1;
+    float fontPt = 13.5f;
+    bool visible = true;
+    bool enabled = true;
+};
+
+struct ImageBox : Box {
+    bool visible = true;
+};
+
+struct Timer {
+    bool enabled = false;
+    int intervalMs = 0;
+};
+
+// A picture box used as a drawing surface. The record keeps the drawing
+// colour and counts what it is asked to draw; the pixels (or a recording) are
+// the business of the attached Surface, if any.
+struct PictureBox : Box {
+    static constexpr float kBorder = 30;  // a 2-pixel sunken border on each side
+
+    Colour backColour = kWhite;
+    Colour foreColour = kBlack;
+    Surface* surface = nullptr;
+    std::uint64_t linesSinceClear = 0;
+    std::uint64_t clears = 0;
+    bool visible = true;
+
+    void attach(Surface* target) {
+        surface = target;
+        if (surface) surface->setColour(foreColour);
+    }
+    float innerWidth() const { return width - 2 * kBorder; }
+    float innerHeight() const { return height - 2 * kBorder; }
+
+    void clear() {
+        linesSinceClear = 0;
+        ++clears;
+        if (surface) surface->clear();
+    }
+    void setForeColour(Colour colour) {
+        foreColour = colour;
+        if (surface) surface->setColour(colour);
+    }
+    void line(float x1, float y1, float x2, float y2) {
+        ++linesSinceClear;
+        if (surface) surface->line(x1, y1, x2, y2);
+    }
+};
+
+}  // namespace tarvel

@@ -1,0 +1,91 @@
+#include "app/user_actions.h"
+
+#include "animation/animation_controls.h"
+#include "app/hit_test.h"
+#include "display/plot_eye.h"
+#include "display/plot_spectrum.h"
+#include "paths/path_editing.h"
+#include "paths/random_channel.h"
+
+namespace tarvel {
+namespace {
+
+constexpr int kSpace = 32;
+
+bool markerVisible(const Form& form, int index) {
+    return index >= 0 && index < kPathCount &&
+           form.cmdSource[static_cast<std::size_t>(index)].visible;
+}
+
+}  // namespace
+
+void clickMarker(Form& form, int index) {
+    if (markerVisible(form, index)) cmdSource_Click(form, index);
+}
+
+void keyOnMarker(Form& form, int index, int keyAscii) {
+    if (!markerVisible(form, index)) return;
+    cmdSource_KeyPress(form, index, keyAscii);
+    if (keyAscii == kSpace) cmdSource_Click(form, index);
+}
+
+void pressOnMarker(Form& form, int index, int button) {
+    if (markerVisible(form, index)) cmdSource_MouseDown(form, index, button);
+}
+
+void releaseDrag(Form& form, float x, float y) {
+    if (!form.dragSource) return;
+    const int source = *form.dragSource;
+    form.dragSource.reset();
+    if (isWindowSurfaceAt(form, x, y)) Form_DragDrop(form, source, x, y);
+}
+
+void dragMarker(Form& form, int index, float x, float y) {
+    pressOnMarker(form, index, kRightButton);
+    releaseDrag(form, x, y);
+}
+
+void clickRandom(Form& form) { cmdRand_Click(form); }
+
+void clickGo(Form& form, int index) { cmdGo_Click(form, index); }
+
+void clickLinear(Form& form) {
+    form.chkLinear.value = form.chkLinear.value == 0 ? 1 : 0;
+    chkLinear_Click(form);
+}
+
+void clickMemory(Form& form) {
+    form.chkMemory.value = form.chkMemory.value == 0 ? 1 : 0;
+    chkMemory_Click(form);
+}
+
+void setFadeValue(Form& form, int value) {
+    if (value == form.hscFade.value) return;
+    form.hscFade.value = value;
+    hscFade_Change(form);
+}
+
+void setRangeValue(Form& form, int value) {
+    if (value == form.vscSpectrumRange.value) return;
+    form.vscSpectrumRange.value = value;
+    vscSpectrumRange_Change(form);
+}
+
+void chooseSymbol(Form& form, int listIndex) {
+    const auto& items = form.cmbSymbol.items;
+    if (listIndex < 0 || listIndex >= static_cast<int>(items.size())) return;
+    form.cmbSymbol.listIndex = listIndex;
+    form.cmbSymbol.text = items[static_cast<std::size_t>(listIndex)];
+    cmbSymbol_Click(form);
+}
+
+void clickEyeSurface(Form& form, ControlKind which) {
+    switch (which) {
+        case ControlKind::PicIndividual: picIndividual_Click(form); break;
+        case ControlKind::PicCombo: picCombo_Click(form); break;
+        case ControlKind::PicSumGraph: picSumGraph_Click(form); break;
+        default: break;
+    }
+}
+
+}  // namespace tarvel
