@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever of the build and test needs is missing on a
+# Debian 12 machine; installs nothing when all is there. Through sudo when not root.
+#   tools/install-dependencies.sh demo   what building and opening the window needs
+#   tools/install-dependencies.sh test   that, plus the headless test tooling
+set -euo pipefail
+
+purpose=${1:-demo}
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev libgl1-mesa-dev
+  libgtest-dev googletest libbenchmark-dev
+  fonts-dejavu-core
+)
+if [ "$purpose" = test ]; then
+  packages+=(clang libclang-rt-14-dev valgrind libfftw3-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
