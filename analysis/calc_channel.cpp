@@ -1,11 +1,86 @@
 #include "analysis/calc_channel.h"
 
+#include <cstddef>
+
+#include "analysis/delay_statistics.h"
 #include "analysis/nr_fft.h"
+#include "analysis/path_geometry.h"
+#include "analysis/pulse_spectrum.h"
+#include "analysis/statistic_caption.h"
+#include "display/plot_spectrum.h"
+#include "paths/path_state.h"
 
 namespace tarvel {
+namespace {
 
-// Placeholder until the channel analysis lands.
-void CalcChannel(Form& form) { form.state.bChannelValid = true; }
+constexpr const char* kInfinite = "Inf";
+
+PathGeometry geometryOf(const Form& form, int index) {
+    const FilledShape& frame = form.cmdShape[static_cast<std::size_t>(index)];
+    return pathGeometry(frame.left, frame.top);
+}
+
+// Each switched-on path's amplitude at its element: an even element is the
+// real part of a complex point, an odd one the imaginary part. Paths that
+// land on the same element add up.
+void buildPathVector(Form& form) {
+    ComplexVector& vector = form.state.dPathSpectrum;
+    for (int e = 0; e < kComplexBound; ++e) vector[static_cast<std::size_t>(e)] = 0;
+    for (int i = 0; i < kPathCount; ++i) {
+        if (!isPathOn(form, i)) continue;
+        const PathGeometry path = geometryOf(form, i);
+        vector[static_cast<std::size_t>(path.element)] += path.amplitude;
+    }
+}
+
+void computePowerResponse(DemoState& state) {
+    for (int k = 0; k < kPoints; ++k) {
+        const double re = state.dPathSpectrum[static_cast<std::size_t>(2 * k)];
+        const double im = state.dPathSpectrum[static_cast<std::size_t>(2 * k + 1)];
+        state.dPowerSpectrum[static_cast<std::size_t>(k)] = re * re + im * im;
+    }
+}
+
+DelayStatistics measureDelays(const Form& form) {
+    DelayMoments moments;
+    for (int i = 0; i < kPathCount; ++i) {
+        if (!isPathOn(form, i)) continue;
+        const PathGeometry path = geometryOf(form, i);
+        moments.add(path.delayUs, path.power);
+    }
+    return delayStatistics(moments);
+}
+
+void showStatistics(Form& form, const DelayStatistics& stats) {
+    setStatisticCaption(form.lblAt[19], stats.meanDelay);
+    setStatisticCaption(form.lblAt[3], stats.delaySpread);
+    if (stats.delaySpread > 0) {
+        const double bandwidth = 1 / stats.delaySpread;  // MHz
+        setStatisticCaption(form.lblAt[7], bandwidth);
+        setStatisticCaption(form.lblAt[21], bandwidth / 5);
+        setStatisticCaption(form.lblAt[24], bandwidth / 50);
+    } else {
+        form.lblAt[7].caption = kInfinite;
+        form.lblAt[21].caption = kInfinite;
+        form.lblAt[24].caption = kInfinite;
+    }
+}
+
+}  // namespace
+
+void CalcChannel(Form& form) {
+    DemoState& state = form.state;
+    buildPulseSpectrum(state);
+    state.bChannelValid = true;
+
+    buildPathVector(form);
+    transformOrReport(form, state.dPathSpectrum.data(), kPoints, false);
+    computePowerResponse(state);
+    form.picSpectrum.clear();
+    PlotSpectrum(form, state.dPowerSpectrum, form.picSpectrum);
+
+    showStatistics(form, measureDelays(form));
+}
 
 bool transformOrReport(Form& form, double* data, std::int32_t points, bool inverse) {
     if (FFT(data, points, inverse)) return true;

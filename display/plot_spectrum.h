@@ -1,9 +1,22 @@
 #pragma once
 // The frequency-response plot and the handlers of its controls.
+//
+// PlotSpectrum clears picPic and draws bins 0 .. 553 of a power response
+// across its inner width: on a decibel axis centred at mid-height, or on a
+// linear axis from the bottom edge (chkLinear), over the range set by
+// vscSpectrumRange. While chkMemory is checked, the response of the first
+// drawing after it was checked is held and drawn in green behind the current,
+// two-pixel black trace. The drawing colour is black afterwards.
 
 #include "app/form.h"
 
 namespace tarvel {
+
+constexpr Colour kMemoryTraceColour = RGB(0, 128, 0);
+constexpr Colour kCurrentTraceColour = kBlack;
+constexpr int kLastPlottedBin = 553;    // 4096 / 7.4 bins span the width
+constexpr int kMemoryBins = kPoints / 2;  // bins 0 .. 2047 are held
+constexpr float kSecondStrokeOffset = 15;  // one pixel lower
 
 void PlotSpectrum(Form& form, const BinVector& dFreqSpectrum, PictureBox& picPic);
 
