@@ -1,5 +1,7 @@
 #pragma once
 // What lies under a point of the window's client area, as a drop sees it.
+// Lines, the paths' frames and the impulse lines are painted on the window's
+// own surface and catch nothing; hidden controls catch nothing either.
 
 #include <optional>
 
@@ -7,11 +9,15 @@
 
 namespace tarvel {
 
-// The topmost visible control at (x, y) twips, or none when the point lies on
-// the window's own surface (its lines and frames included).
+// The topmost visible control at (x, y) twips, or none when no control is
+// there: the point lies on the window's own surface or outside the client area.
+// Stacking, top first: the markers (the last of form.markerStack on top), the
+// buttons, check boxes, scroll bars, the combo box, the picture boxes, and
+// under them the labels and the logo.
 std::optional<ControlRef> controlAt(const Form& form, float x, float y);
 
-// True when a drop at (x, y) lands on the window's own surface.
+// True when a drop at (x, y) lands on the window's own surface: inside the
+// client area and over no control.
 bool isWindowSurfaceAt(const Form& form, float x, float y);
 
 }  // namespace tarvel

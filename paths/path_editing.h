@@ -2,6 +2,8 @@
 // Editing a path on the diagram: click to select and toggle, keys to step,
 // right-button drag and drop onto the grid.
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "app/form.h"
@@ -9,15 +11,36 @@
 namespace tarvel {
 
 constexpr int kRightButton = 2;
+// The program's own value of pi, in the phases that drops and "Random" write.
+constexpr double kPhaseScale = 3.1415926;
 
-// The numeric value of a tag as the selection test reads it: the number at
-// the start of the text, 0 for an empty text or one that starts with none.
+// The numeric value of a tag as the selection test reads it, the way Basic's
+// Val() reads a text: leading blanks skipped, then an optional sign, digits,
+// an optional point with digits and an optional exponent (E or D). Reading
+// stops at the first character that does not fit; no number gives 0.
 double tagNumericValue(std::string_view tag);
 
+// A phase written into a tag: up to 15 significant digits, as Basic's CStr
+// writes a Double ("-1.5707963", "0", "3.74507021903992E-07"). Independent
+// of the C locale.
+std::string phaseTagText(double phase);
+
+// A pointer coordinate turned into a 16-bit Integer: nearest, ties to even.
+// Values beyond the 16-bit range (a pointer far outside the client area)
+// saturate at -32768 / 32767; NaN gives 0.
+std::int16_t toInteger16(double value);
+
+// Left click: the first selects the marker (tag "37", every other tag "0"),
+// a second on the selected marker switches its path on or off.
 void cmdSource_Click(Form& form, int index);
+// "u", "d", "l", "r" in either case step the marker by 120 twips within the
+// editor's limits; any key re-syncs the marker's frame and ends as an edit.
 void cmdSource_KeyPress(Form& form, int index, int keyAscii);
 // Starts a drag (form.dragSource) only for the right button.
 void cmdSource_MouseDown(Form& form, int index, int button);
+// The dragged marker released over the window's own surface at (x, y) twips:
+// centred on the pointer, parked or clamped, snapped to the grid, given a new
+// phase from the shared generator; every frame follows its marker.
 void Form_DragDrop(Form& form, int sourceIndex, float x, float y);
 
 }  // namespace tarvel

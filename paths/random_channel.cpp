@@ -1,8 +1,37 @@
 #include "paths/random_channel.h"
 
-namespace tarvel {
+#include <cstddef>
 
-// Placeholder until "Random" lands.
-void cmdRand_Click(Form&) {}
+#include "paths/path_editing.h"
+#include "paths/path_state.h"
+
+namespace tarvel {
+namespace {
+
+constexpr double kLeftSpan = 4740;
+constexpr double kLeftStart = 420;
+constexpr double kTopSpan = -3360;  // upwards: higher power
+constexpr double kTopStart = 3900;
+
+double drawFrom(Form& form) {
+    return static_cast<double>(form.state.generator.next());
+}
+
+}  // namespace
+
+void cmdRand_Click(Form& form) {
+    for (std::size_t i = 0; i < kPathCount; ++i) {
+        CommandButton& marker = form.cmdSource[i];
+        FilledShape& frame = form.cmdShape[i];
+        // Evaluated exactly from the single-precision draw, rounded once to the
+        // single-precision position.
+        marker.left = static_cast<float>(drawFrom(form) * kLeftSpan + kLeftStart);
+        marker.top = static_cast<float>(drawFrom(form) * kTopSpan + kTopStart);
+        frame.top = marker.top;
+        frame.left = marker.left;
+        marker.tag = phaseTagText((2 * drawFrom(form) + 1) * kPhaseScale);
+    }
+    endPathEdit(form);
+}
 
 }  // namespace tarvel
