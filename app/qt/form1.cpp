@@ -1,0 +1,315 @@
+#include "app/qt/form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "animation/timer_tick.h"
+#include "app/form_load.h"
+#include "app/qt/control_font.h"
+#include "app/qt/drag_outline.h"
+#include "app/qt/image_surface.h"
+#include "app/qt/marker_button.h"
+#include "app/qt/qt_colour.h"
+#include "app/qt/twips.h"
+#include "app/user_actions.h"
+
+// The logo lives in the view library's resources; a static library must
+// register them itself, from outside any namespace.
+static void registerViewResources() { Q_INIT_RESOURCE(view_resources); }
+
+namespace tarvel::view {
+namespace {
+
+Qt::Alignment alignmentOf(Align align) {
+    switch (align) {
+        case Align::Right: return Qt::AlignRight | Qt::AlignTop;
+        case Align::Centre: return Qt::AlignHCenter | Qt::AlignTop;
+        default: return Qt::AlignLeft | Qt::AlignTop;
+    }
+}
+
+QLabel* makeLabel(const Label& record, QWidget* parent) {
+    auto* label = new QLabel(QString::fromStdString(record.caption), parent);
+    label->setGeometry(widgetRectOf(record));
+    label->setFont(controlFont(record.fontPt));
+    label->setAlignment(alignmentOf(record.align));
+    // Captions of several words wrap where the box is tall enough for two
+    // lines; a single word or a one-line box keeps its line.
+    const bool severalWords = record.caption.find(' ') != std::string::npos;
+    label->setWordWrap(severalWords &&
+                       label->height() >= 2 * QFontMetrics(label->font()).lineSpacing());
+    return label;
+}
+
+QPushButton* makeButton(const Box& place, const std::string& caption, float fontPt,
+                        QWidget* parent) {
+    auto* button = new QPushButton(QString::fromStdString(caption), parent);
+    button->setGeometry(widgetRectOf(place));
+    button->setFont(controlFont(fontPt));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QScrollBar* makeBar(const ScrollBar& record, QWidget* parent) {
+    auto* bar = new QScrollBar(record.vertical ? Qt::Vertical : Qt::Horizontal, parent);
+    bar->setGeometry(widgetRectOf(record));
+    bar->setRange(record.min, record.max);
+    bar->setSingleStep(record.smallChange);
+    bar->setPageStep(record.largeChange);
+    bar->setValue(record.value);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+// A check box in toggle-button style.
+QPushButton* makeToggle(const CheckBox& record, QWidget* parent) {
+    QPushButton* toggle = makeButton(record, record.caption, record.fontPt, parent);
+    toggle->setCheckable(true);
+    toggle->setChecked(record.value == 1);
+    return toggle;
+}
+
+ImageSurface* makeSurface(PictureBox& record, QWidget* parent) {
+    const QSize inner(qRound(toDip(record.innerWidth())), qRound(toDip(record.innerHeight())));
+    auto* surface = new ImageSurface(inner, parent);
+    surface->move(widgetRectOf(record).topLeft());
+    surface->setBackground(record.backColour);
+    surface->clear();
+    record.attach(surface);
+    return surface;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    registerViewResources();
+
+    // Switched-off markers must equal the window's face, so the core's form
+    // is built with the platform's own control-face colour.
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    form_ = std::make_unique<Form>(fromQColor(face));
+
+    setWindowTitle(QString::fromStdString(form_->caption));
+    setFixedSize(qRound(toDip(form_->clientWidth)), qRound(toDip(form_->clientHeight)));
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, toQColor(form_->backColour));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+
+    // Creation order is stacking order: labels lowest, markers on top.
+    buildLabels();
+    buildButtons();
+    buildBars();
+    buildSurfaces();
+    dragOutline_ = new DragOutline(this);  // raised above all when it shows
+    dragOutline_->resize(widgetRectOf(form_->cmdSource[0]).size());
+    buildMarkers();
+
+    form_->messageBox = &messageBox_;
+    Form_Load(*form_);
+
+    connect(&timer_, &QTimer::timeout, this, &Form1::tick);
+    syncFromCore();
+    applyTabOrder();
+    cmdGo_[0]->setFocus();
+}
+
+Form1::~Form1() {
+    // The surfaces go with the widgets; the records must not point at them.
+    for (ControlKind kind : {ControlKind::PicIndividual, ControlKind::PicCombo,
+                             ControlKind::PicSumGraph, ControlKind::PicSpectrum}) {
+        form_->picture(kind).attach(nullptr);
+    }
+    form_->messageBox = nullptr;
+}
+
+void Form1::buildLabels() {
+    label2_ = makeLabel(form_->label2, this);
+    label1_ = makeLabel(form_->label1, this);
+    for (int i = 0; i < kLabelCount; ++i) {
+        lblAt_[static_cast<std::size_t>(i)] = makeLabel(form_->lblAt[static_cast<std::size_t>(i)], this);
+    }
+    imgZelm_ = new QLabel(this);
+    imgZelm_->setGeometry(widgetRectOf(form_->imgZelm));
+    imgZelm_->setPixmap(QPixmap(QStringLiteral(":/tarvel/logo.png")));
+    imgZelm_->setScaledContents(true);
+}
+
+void Form1::buildButtons() {
+    cmdRand_ = makeButton(form_->cmdRand, form_->cmdRand.caption, form_->cmdRand.fontPt, this);
+    connect(cmdRand_, &QPushButton::clicked, this, [this] {
+        clickRandom(*form_);
+        syncFromCore();
+    });
+    for (int g = 0; g < 2; ++g) {
+        const CommandButton& record = form_->cmdGo[static_cast<std::size_t>(g)];
+        QPushButton* go = makeButton(record, record.caption, record.fontPt, this);
+        cmdGo_[static_cast<std::size_t>(g)] = go;
+        connect(go, &QPushButton::clicked, this, [this, g] {
+            clickGo(*form_, g);
+            syncFromCore();
+        });
+    }
+
+    chkLinear_ = makeToggle(form_->chkLinear, this);
+    connect(chkLinear_, &QPushButton::clicked, this, [this] {
+        clickLinear(*form_);
+        syncFromCore();
+    });
+    chkMemory_ = makeToggle(form_->chkMemory, this);
+    connect(chkMemory_, &QPushButton::clicked, this, [this] {
+        clickMemory(*form_);
+        syncFromCore();
+    });
+
+    cmbSymbol_ = new QComboBox(this);
+    cmbSymbol_->setGeometry(widgetRectOf(form_->cmbSymbol));
+    cmbSymbol_->setFont(controlFont(form_->cmbSymbol.fontPt));
+    cmbSymbol_->setEditable(false);
+    connect(cmbSymbol_, &QComboBox::activated, this, [this](int index) {
+        chooseSymbol(*form_, index);
+        syncFromCore();
+    });
+}
+
+void Form1::buildBars() {
+    hscFade_ = makeBar(form_->hscFade, this);
+    connect(hscFade_, &QScrollBar::valueChanged, this, [this](int value) {
+        setFadeValue(*form_, value);
+        syncFromCore();
+    });
+    // The range bar reacts to arrows, pages and the released thumb, not
+    // to the thumb while it is being dragged.
+    vscSpectrumRange_ = makeBar(form_->vscSpectrumRange, this);
+    vscSpectrumRange_->setTracking(false);
+    connect(vscSpectrumRange_, &QScrollBar::valueChanged, this, [this](int value) {
+        setRangeValue(*form_, value);
+        syncFromCore();
+    });
+}
+
+void Form1::buildSurfaces() {
+    picIndividual_ = makeSurface(form_->picIndividual, this);
+    picCombo_ = makeSurface(form_->picCombo, this);
+    picSumGraph_ = makeSurface(form_->picSumGraph, this);
+    picSpectrum_ = makeSurface(form_->picSpectrum, this);
+    for (ControlKind kind : {ControlKind::PicIndividual, ControlKind::PicCombo,
+                             ControlKind::PicSumGraph, ControlKind::PicSpectrum}) {
+        connect(surface(kind), &ImageSurface::clicked, this, [this, kind] {
+            clickEyeSurface(*form_, kind);
+            syncFromCore();
+        });
+    }
+}
+
+void Form1::buildMarkers() {
+    for (int i = 0; i < kPathCount; ++i) {
+        auto* button = new MarkerButton(i, this);
+        button->setGeometry(widgetRectOf(form_->cmdSource[static_cast<std::size_t>(i)]));
+        markers_[static_cast<std::size_t>(i)] = button;
+        connectMarker(button);
+    }
+    // Stacking is mirrored from the record; force the first mirror.
+    mirroredStack_.fill(-1);
+}
+
+void Form1::connectMarker(MarkerButton* button) {
+    connect(button, &QPushButton::clicked, this, [this, button] {
+        clickMarker(*form_, button->index());
+        syncFromCore();
+    });
+    connect(button, &MarkerButton::characterTyped, this, [this](int index, int code) {
+        keyOnMarker(*form_, index, code);
+        syncFromCore();
+    });
+    connect(button, &MarkerButton::mousePressedOn, this,
+            [this, button](int index, int code, QPointF parentPos) {
+                pressOnMarker(*form_, index, code);
+                if (form_->dragSource == index && !button->isDragging()) {
+                    button->beginDrag();
+                    dragOutline_->centreOn(parentPos);
+                    dragOutline_->show();
+                    dragOutline_->raise();
+                }
+                syncFromCore();
+            });
+    connect(button, &MarkerButton::dragMovedTo, dragOutline_, &DragOutline::centreOn);
+    connect(button, &MarkerButton::dragReleasedAt, this, [this](QPointF parentPos) {
+        dragOutline_->hide();
+        releaseDrag(*form_, toTwips(parentPos.x()), toTwips(parentPos.y()));
+        syncFromCore();
+    });
+    connect(button, &MarkerButton::dragLost, this, [this] {
+        // The marker vanished under the pointer: the drag ends with no drop.
+        dragOutline_->hide();
+        form_->dragSource.reset();
+    });
+}
+
+void Form1::applyTabOrder() {
+    QWidget* previous = nullptr;
+    for (const ControlRef& control : form_->tabOrder) {
+        QWidget* next = widgetFor(control);
+        if (next == nullptr) continue;
+        if (previous != nullptr) setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+QWidget* Form1::widgetFor(ControlRef control) const {
+    const auto i = static_cast<std::size_t>(control.index);
+    switch (control.kind) {
+        case ControlKind::Label1: return label1_;
+        case ControlKind::Label2: return label2_;
+        case ControlKind::LblAt: return i < lblAt_.size() ? lblAt_[i] : nullptr;
+        case ControlKind::CmdSource: return i < markers_.size() ? markers_[i] : nullptr;
+        case ControlKind::CmdRand: return cmdRand_;
+        case ControlKind::CmdGo: return i < cmdGo_.size() ? cmdGo_[i] : nullptr;
+        case ControlKind::HscFade: return hscFade_;
+        case ControlKind::VscSpectrumRange: return vscSpectrumRange_;
+        case ControlKind::CmbSymbol: return cmbSymbol_;
+        case ControlKind::ImgZelm: return imgZelm_;
+        case ControlKind::ChkLinear: return chkLinear_;
+        case ControlKind::ChkMemory: return chkMemory_;
+        default: return surface(control.kind);
+    }
+}
+
+MarkerButton* Form1::marker(int index) const {
+    return index >= 0 && index < kPathCount ? markers_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+ImageSurface* Form1::surface(ControlKind picture) const {
+    switch (picture) {
+        case ControlKind::PicIndividual: return picIndividual_;
+        case ControlKind::PicCombo: return picCombo_;
+        case ControlKind::PicSumGraph: return picSumGraph_;
+        case ControlKind::PicSpectrum: return picSpectrum_;
+        default: return nullptr;
+    }
+}
+
+void Form1::tick() {
+    Timer1_Timer(*form_);
+    syncFromCore();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintWindowDrawing(painter, painted_);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        cmdGo_[0]->setFocus();
+    }
+}
+
+}  // namespace tarvel::view

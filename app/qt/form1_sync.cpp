@@ -1,0 +1,146 @@
+// Mirroring the core's records into the widgets after every event and tick.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "app/qt/drag_outline.h"
+#include "app/qt/form1.h"
+#include "app/qt/image_surface.h"
+#include "app/qt/marker_button.h"
+#include "app/qt/qt_colour.h"
+#include "app/qt/twips.h"
+
+namespace tarvel::view {
+namespace {
+
+void mirrorShown(QWidget* widget, bool visible, bool enabled = true) {
+    if (widget->isHidden() == visible) widget->setHidden(!visible);
+    if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
+}
+
+void mirrorText(QLabel* label, const std::string& caption) {
+    const QString text = QString::fromStdString(caption);
+    if (label->text() != text) label->setText(text);
+}
+
+void mirrorText(QPushButton* button, const std::string& caption) {
+    const QString text = QString::fromStdString(caption);
+    if (button->text() != text) button->setText(text);
+}
+
+void mirrorValue(QScrollBar* bar, const ScrollBar& record) {
+    mirrorShown(bar, record.visible, record.enabled);
+    if (bar->value() == record.value) return;
+    const QSignalBlocker quiet(bar);
+    bar->setValue(record.value);
+}
+
+void mirrorToggle(QPushButton* toggle, const CheckBox& record) {
+    mirrorShown(toggle, record.visible, record.enabled);
+    mirrorText(toggle, record.caption);
+    if (toggle->isChecked() != (record.value == 1)) {
+        const QSignalBlocker quiet(toggle);
+        toggle->setChecked(record.value == 1);
+    }
+    // No caption colour yet: the palette's own text colour.
+    const QColor wanted = record.captionColour
+                              ? toQColor(*record.captionColour)
+                              : toggle->parentWidget()->palette().color(QPalette::ButtonText);
+    if (toggle->palette().color(QPalette::ButtonText) != wanted) {
+        QPalette palette = toggle->palette();
+        palette.setColor(QPalette::ButtonText, wanted);
+        toggle->setPalette(palette);
+    }
+}
+
+void mirrorList(QComboBox* combo, const ComboBox& record) {
+    mirrorShown(combo, record.visible, record.enabled);
+    QStringList items;
+    for (const std::string& item : record.items) items << QString::fromStdString(item);
+    const QSignalBlocker quiet(combo);
+    bool same = combo->count() == items.size();
+    for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == items[i];
+    if (!same) {
+        combo->clear();
+        combo->addItems(items);
+    }
+    if (combo->currentIndex() != record.listIndex) combo->setCurrentIndex(record.listIndex);
+}
+
+}  // namespace
+
+void Form1::syncFromCore() {
+    const QString title = QString::fromStdString(form_->caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    syncMarkers();
+    syncControls();
+    syncTimer();
+    syncWindowDrawing();
+    for (ImageSurface* box : {picIndividual_, picCombo_, picSumGraph_, picSpectrum_}) box->flush();
+}
+
+void Form1::syncMarkers() {
+    for (std::size_t i = 0; i < markers_.size(); ++i) {
+        const CommandButton& record = form_->cmdSource[i];
+        MarkerButton* button = markers_[i];
+        const QRect place = widgetRectOf(record);
+        if (button->geometry() != place) button->setGeometry(place);
+        button->setFaceColour(toQColor(record.backColour));
+        mirrorShown(button, record.visible, record.enabled);
+    }
+    if (mirroredStack_ != form_->markerStack) {
+        mirroredStack_ = form_->markerStack;
+        for (int index : mirroredStack_) markers_[static_cast<std::size_t>(index)]->raise();
+        if (dragOutline_->isVisible()) dragOutline_->raise();
+    }
+}
+
+void Form1::syncControls() {
+    mirrorText(label1_, form_->label1.caption);
+    mirrorText(label2_, form_->label2.caption);
+    for (std::size_t i = 0; i < lblAt_.size(); ++i) {
+        mirrorText(lblAt_[i], form_->lblAt[i].caption);
+        mirrorShown(lblAt_[i], form_->lblAt[i].visible);
+    }
+
+    mirrorText(cmdRand_, form_->cmdRand.caption);
+    mirrorShown(cmdRand_, form_->cmdRand.visible, form_->cmdRand.enabled);
+    for (std::size_t g = 0; g < cmdGo_.size(); ++g) {
+        mirrorText(cmdGo_[g], form_->cmdGo[g].caption);
+        mirrorShown(cmdGo_[g], form_->cmdGo[g].visible, form_->cmdGo[g].enabled);
+    }
+
+    mirrorValue(hscFade_, form_->hscFade);
+    mirrorValue(vscSpectrumRange_, form_->vscSpectrumRange);
+    mirrorList(cmbSymbol_, form_->cmbSymbol);
+    mirrorToggle(chkLinear_, form_->chkLinear);
+    mirrorToggle(chkMemory_, form_->chkMemory);
+    mirrorShown(imgZelm_, form_->imgZelm.visible);
+
+    mirrorShown(picIndividual_, form_->picIndividual.visible);
+    mirrorShown(picCombo_, form_->picCombo.visible);
+    mirrorShown(picSumGraph_, form_->picSumGraph.visible);
+    mirrorShown(picSpectrum_, form_->picSpectrum.visible);
+}
+
+void Form1::syncTimer() {
+    const Timer& record = form_->timer1;
+    if (record.enabled && (!timer_.isActive() || timer_.interval() != record.intervalMs)) {
+        timer_.start(record.intervalMs);
+    } else if (!record.enabled && timer_.isActive()) {
+        timer_.stop();
+    }
+}
+
+void Form1::syncWindowDrawing() {
+    WindowDrawing now = windowDrawingOf(*form_);
+    if (now == painted_) return;
+    const QRectF changed = boundsOf(painted_) | boundsOf(now);
+    painted_ = now;
+    update(changed.toAlignedRect());
+}
+
+}  // namespace tarvel::view

@@ -1,0 +1,95 @@
+#include "app/qt/image_surface.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "app/qt/qt_colour.h"
+#include "app/qt/twips.h"
+
+namespace tarvel::view {
+
+ImageSurface::ImageSurface(QSize innerSize, QWidget* parent, qreal fixedRatio)
+    : QFrame(parent), innerSize_(innerSize), fixedRatio_(fixedRatio) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kBorderDip);
+    setFixedSize(innerSize + QSize(2 * kBorderDip, 2 * kBorderDip));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_StaticContents);
+    setFocusPolicy(Qt::StrongFocus);
+    createImage(fixedRatio > 0 ? fixedRatio : devicePixelRatioF());
+}
+
+void ImageSurface::createImage(qreal ratio) {
+    ratio_ = ratio;
+    image_ = QImage(qRound(innerSize_.width() * ratio), qRound(innerSize_.height() * ratio),
+                    QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(background_);
+    // RGB32 rows are 4-byte aligned: the bytes are whole pixels.
+    target_ = PixelTarget{static_cast<std::uint32_t*>(static_cast<void*>(image_.bits())),
+                          image_.width(), image_.height(), image_.bytesPerLine() / 4};
+    twipsToPixels_ = ratio / kTwipsPerDip;
+    thickness_ = std::max(1, qRound(ratio));
+    dirty_ = PixelRect{0, 0, image_.width(), image_.height()};
+}
+
+void ImageSurface::setBackground(Colour colour) { background_ = toPixel(colour); }
+
+void ImageSurface::clear() {
+    image_.fill(background_);
+    dirty_ = PixelRect{0, 0, image_.width(), image_.height()};
+}
+
+void ImageSurface::setColour(Colour colour) { pen_ = toPixel(colour); }
+
+void ImageSurface::line(float x1, float y1, float x2, float y2) {
+    const double s = twipsToPixels_;
+    dirty_.unite(drawLine(target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
+                          static_cast<double>(x2) * s, static_cast<double>(y2) * s, pen_,
+                          thickness_));
+}
+
+void ImageSurface::flush() {
+    if (dirty_.isEmpty()) return;
+    // Device pixels back to DIP, rounded outwards, inside the frame.
+    const int left = static_cast<int>(std::floor(dirty_.left / ratio_));
+    const int top = static_cast<int>(std::floor(dirty_.top / ratio_));
+    const int right = static_cast<int>(std::ceil(dirty_.right / ratio_));
+    const int bottom = static_cast<int>(std::ceil(dirty_.bottom / ratio_));
+    dirty_ = {};
+    update(QRect(left, top, right - left, bottom - top).translated(contentsRect().topLeft()));
+}
+
+void ImageSurface::paintEvent(QPaintEvent* event) {
+    // A move to a screen of another scale: start afresh at the new ratio.
+    if (fixedRatio_ <= 0 && !qFuzzyCompare(devicePixelRatioF(), ratio_)) {
+        createImage(devicePixelRatioF());
+    }
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    const QRect exposed = event->rect() & inner;
+    if (!exposed.isEmpty()) {
+        const QRectF source(QPointF(exposed.topLeft() - inner.topLeft()) * ratio_,
+                            QSizeF(exposed.size()) * ratio_);
+        painter.drawImage(QRectF(exposed), image_, source);
+    }
+    drawFrame(&painter);
+}
+
+void ImageSurface::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+// A click is a left press and release on the box, as on a button.
+void ImageSurface::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) pressed_ = false;
+    event->accept();
+    if (click) emit clicked();
+}
+
+}  // namespace tarvel::view

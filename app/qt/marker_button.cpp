@@ -1,0 +1,126 @@
+#include "app/qt/marker_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace tarvel::view {
+namespace {
+
+constexpr int kFocusInset = 4;
+constexpr char16_t kLastCharacterCode = 255;
+
+// The character code of a key, when it has one of 0 .. 255.
+int characterCodeOf(const QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty() || text.at(0).unicode() > kLastCharacterCode) return -1;
+    return text.at(0).unicode();
+}
+
+}  // namespace
+
+MarkerButton::MarkerButton(int index, QWidget* parent) : QPushButton(parent), index_(index) {
+    setAutoDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+int MarkerButton::buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return 1;
+        case Qt::RightButton: return 2;
+        case Qt::MiddleButton: return 4;
+        default: return 0;
+    }
+}
+
+void MarkerButton::setFaceColour(const QColor& colour) {
+    if (colour == face_) return;
+    face_ = colour;
+    update();
+}
+
+void MarkerButton::beginDrag() {
+    dragging_ = true;
+    grabMouse();
+}
+
+void MarkerButton::endDrag() {
+    dragging_ = false;
+    releaseMouse();
+}
+
+QPointF MarkerButton::parentPos(const QMouseEvent* event) const {
+    return mapTo(parentWidget(), event->position());
+}
+
+void MarkerButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), face_);
+    qDrawWinButton(&painter, rect(), palette(), isDown(), nullptr);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1,
+                                         -kFocusInset - 1));
+    }
+}
+
+void MarkerButton::mousePressEvent(QMouseEvent* event) {
+    // The left button presses the button face and clicks on release.
+    if (event->button() == Qt::LeftButton && !dragging_) {
+        QPushButton::mousePressEvent(event);
+    } else {
+        event->accept();
+    }
+    emit mousePressedOn(index_, buttonCode(event->button()), parentPos(event));
+}
+
+void MarkerButton::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) {
+        QPushButton::mouseMoveEvent(event);
+        return;
+    }
+    event->accept();
+    emit dragMovedTo(parentPos(event));
+}
+
+void MarkerButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (!dragging_) {
+        QPushButton::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->button() != Qt::RightButton) return;
+    endDrag();
+    emit dragReleasedAt(parentPos(event));
+}
+
+// Character keys go to the window as they are; the button's own activation
+// by space or enter must not run on top (the window clicks on space itself).
+void MarkerButton::keyPressEvent(QKeyEvent* event) {
+    const int code = characterCodeOf(event);
+    if (code < 0) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit characterTyped(index_, code);
+}
+
+void MarkerButton::keyReleaseEvent(QKeyEvent* event) {
+    if (characterCodeOf(event) < 0) {
+        QPushButton::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void MarkerButton::hideEvent(QHideEvent* event) {
+    if (dragging_) {
+        endDrag();
+        emit dragLost();
+    }
+    QPushButton::hideEvent(event);
+}
+
+}  // namespace tarvel::view

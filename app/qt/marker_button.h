@@ -1,0 +1,54 @@
+#pragma once
+// A path marker: a caption-less button whose face shows its colour. Left
+// clicks and character keys are reported to the window; the right button
+// starts a hand-made drag that follows the pointer until it is released.
+
+#include <QColor>
+#include <QPointF>
+#include <QPushButton>
+
+namespace tarvel::view {
+
+class MarkerButton : public QPushButton {
+    Q_OBJECT
+public:
+    MarkerButton(int index, QWidget* parent);
+
+    int index() const { return index_; }
+    QColor faceColour() const { return face_; }
+    void setFaceColour(const QColor& colour);
+
+    // Keeps the pointer until the right button comes up: moves and the
+    // release are reported in the parent's coordinates.
+    void beginDrag();
+    bool isDragging() const { return dragging_; }
+
+    // The window system's button codes: 1 left, 2 right, 4 middle.
+    static int buttonCode(Qt::MouseButton button);
+
+signals:
+    void mousePressedOn(int index, int buttonCode, QPointF parentPos);
+    void characterTyped(int index, int characterCode);
+    void dragMovedTo(QPointF parentPos);
+    void dragReleasedAt(QPointF parentPos);
+    void dragLost();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QPointF parentPos(const QMouseEvent* event) const;
+    void endDrag();
+
+    int index_;
+    QColor face_;
+    bool dragging_ = false;
+};
+
+}  // namespace tarvel::view

@@ -1,0 +1,80 @@
+#include "app/qt/window_drawing.h"
+
+#include <QLineF>
+#include <QPen>
+
+#include "app/qt/qt_colour.h"
+#include "app/qt/twips.h"
+
+namespace tarvel::view {
+namespace {
+
+bool sameLine(const LineShape& a, const LineShape& b) {
+    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+           a.widthPx == b.widthPx && a.visible == b.visible;
+}
+
+bool sameFrame(const FilledShape& a, const FilledShape& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height &&
+           a.fillColour == b.fillColour && a.visible == b.visible;
+}
+
+template <typename T, std::size_t N, typename Same>
+bool allSame(const std::array<T, N>& a, const std::array<T, N>& b, Same same) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!same(a[i], b[i])) return false;
+    }
+    return true;
+}
+
+QLineF dipLineOf(const LineShape& line) {
+    return {toDip(line.x1), toDip(line.y1), toDip(line.x2), toDip(line.y2)};
+}
+
+void paintLine(QPainter& painter, const LineShape& line) {
+    if (!line.visible) return;
+    painter.setPen(QPen(Qt::black, line.widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(dipLineOf(line));
+}
+
+}  // namespace
+
+bool WindowDrawing::operator==(const WindowDrawing& other) const {
+    return allSame(axes, other.axes, sameLine) && allSame(frames, other.frames, sameFrame) &&
+           allSame(impulses, other.impulses, sameLine);
+}
+
+WindowDrawing windowDrawingOf(const Form& form) {
+    WindowDrawing drawing;
+    drawing.axes = {form.line1, form.line5, form.line6, form.line2, form.line3, form.line4};
+    drawing.frames = form.cmdShape;
+    drawing.impulses = form.lneImpulse;
+    return drawing;
+}
+
+void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const LineShape& line : drawing.axes) paintLine(painter, line);
+    for (const FilledShape& frame : drawing.frames) {
+        if (frame.visible) painter.fillRect(dipRectOf(frame), toQColor(frame.fillColour));
+    }
+    for (const LineShape& line : drawing.impulses) paintLine(painter, line);
+}
+
+QRectF boundsOf(const WindowDrawing& drawing) {
+    QRectF bounds;
+    auto addLine = [&bounds](const LineShape& line) {
+        if (!line.visible) return;
+        const double pad = line.widthPx;
+        const QLineF l = dipLineOf(line);
+        bounds |= QRectF(l.p1(), l.p2()).normalized().adjusted(-pad, -pad, pad, pad);
+    };
+    for (const LineShape& line : drawing.axes) addLine(line);
+    for (const LineShape& line : drawing.impulses) addLine(line);
+    for (const FilledShape& frame : drawing.frames) {
+        if (frame.visible) bounds |= dipRectOf(frame).adjusted(-1, -1, 1, 1);
+    }
+    return bounds;
+}
+
+}  // namespace tarvel::view
