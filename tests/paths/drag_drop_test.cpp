@@ -29,6 +29,8 @@ TEST(MarkerDrop, CentresOnThePointerAndSnapsToTheGrid) {
     const Where w = dropAt(*form, 7, 1500, 2000);  // corner at (1312, 1812)
     EXPECT_FLOAT_EQ(w.left, 1200.0f);
     EXPECT_FLOAT_EQ(w.top, 1860.0f);
+    EXPECT_FLOAT_EQ(dropAt(*form, 4, 9000, 2000).left, 5160.0f);  // clamped to 5220 first
+    EXPECT_FLOAT_EQ(dropAt(*form, 4, 2000, 300).top, 540.0f);     // 112 clamped
 }
 
 TEST(MarkerDrop, RoundsTheCornerToNearestBeforeSnapping) {
@@ -90,12 +92,6 @@ TEST(MarkerDrop, BelowTheAxisRightOfTheCornerKeepsOnOff) {
     const Where v = dropAt(*form, 2, 100, 2000);
     EXPECT_FLOAT_EQ(v.left, 360.0f);
     EXPECT_TRUE(isPathOn(*form, 2));
-}
-
-TEST(MarkerDrop, FarRightAndNearTopClamp) {
-    auto form = startedForm();
-    EXPECT_FLOAT_EQ(dropAt(*form, 4, 9000, 2000).left, 5160.0f);
-    EXPECT_FLOAT_EQ(dropAt(*form, 4, 2000, 300).top, 540.0f);
 }
 
 TEST(MarkerDrop, PointerFarBeyondTheSixteenBitRangeStillClamps) {

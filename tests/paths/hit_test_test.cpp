@@ -59,11 +59,11 @@ TEST(HitTest, LinesFramesAndImpulsesBelongToTheWindowSurface) {
     form->lneImpulse[2].y1 = 1500;
     form->lneImpulse[2].y2 = 4080;
     for (const auto& [x, y] : {std::pair{540.0f, 2000.0f},   // power axis
-                              std::pair{3000.0f, 4080.0f},  // delay axis
-                              std::pair{5400.0f, 4080.0f},  // arrow head
-                              std::pair{3100.0f, 1100.0f},  // a visible frame
-                              std::pair{2000.0f, 3000.0f},  // an impulse line
-                              std::pair{0.0f, 0.0f}, std::pair{14294.0f, 10514.0f}}) {
+                               std::pair{3000.0f, 4080.0f},  // delay axis
+                               std::pair{5400.0f, 4080.0f},  // arrow head
+                               std::pair{3100.0f, 1100.0f},  // a visible frame
+                               std::pair{2000.0f, 3000.0f},  // an impulse line
+                               std::pair{0.0f, 0.0f}, std::pair{14294.0f, 10514.0f}}) {
         EXPECT_FALSE(controlAt(*form, x, y).has_value()) << x << ' ' << y;
         EXPECT_TRUE(isWindowSurfaceAt(*form, x, y)) << x << ' ' << y;
     }

@@ -120,17 +120,5 @@ TEST(RandomChannel, NoPathOnStillMovesEveryMarkerWithoutLines) {
     }
 }
 
-TEST(RandomChannel, SameChannelAfterEveryFreshStart) {
-    auto first = startedForm();
-    auto second = startedForm();
-    clickRandom(*first);
-    clickRandom(*second);
-    for (int i = 0; i < kPathCount; ++i) {
-        EXPECT_EQ(first->cmdSource[i].left, second->cmdSource[i].left) << i;
-        EXPECT_EQ(first->cmdSource[i].top, second->cmdSource[i].top) << i;
-        EXPECT_EQ(first->cmdSource[i].tag, second->cmdSource[i].tag) << i;
-    }
-}
-
 }  // namespace
 }  // namespace tarvel
