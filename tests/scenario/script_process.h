@@ -1,0 +1,31 @@
+#pragma once
+// Runs the built tarvel-script as a separate process, as a user or CI would,
+// and collects its exit status, its output lines and its error text.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "json_value.h"
+
+namespace tarvel::scenario {
+
+struct ScriptRun {
+    int exitStatus = -1;
+    std::vector<std::string> lines;  // standard output, split at '\n'
+    std::string errors;              // standard error, as written
+
+    // Output line `index` parsed as JSON.
+    JsonValue dump(std::size_t index) const;
+};
+
+// `tarvel-script FILE` on a committed scenario (a name under scenarios/).
+ScriptRun runScenarioFile(std::string_view name);
+
+// `tarvel-script` with `script` on standard input.
+ScriptRun runScriptText(std::string_view script);
+
+// A committed file under tests/scenario/ (for expected output).
+std::string readScenarioData(std::string_view relativePath);
+
+}  // namespace tarvel::scenario

@@ -1,0 +1,22 @@
+#pragma once
+// The runner's three dumps, each one JSON object on one line (no newline).
+
+#include <string>
+#include <string_view>
+
+#include "app/form.h"
+#include "tools/tarvel-script/recording_surface.h"
+
+namespace tarvel::script {
+
+// Controls, shared flags and counters: what a user (and a test) can see.
+std::string dumpState(const Form& form);
+
+// The shared arrays over their used range.
+std::string dumpArrays(const Form& form);
+
+// Every segment recorded on one surface since its last clear.
+std::string dumpSurface(std::string_view name, const PictureBox& box,
+                        const RecordingSurface& recording);
+
+}  // namespace tarvel::script
