@@ -124,13 +124,19 @@ TEST(SpectrumScenario, TwoPathStatisticsAndPowerResponse) {
         ASSERT_NEAR(power[k], expected, 1e-9) << k;
     }
 
-    const JsonValue& single = run.dump(2)["lblAt"];
+    const JsonValue singleDump = run.dump(2);
+    const JsonValue& single = singleDump["lblAt"];
     EXPECT_EQ(single["19"].text(), " 1");
     EXPECT_EQ(single["3"].text(), " 0");
     for (const char* field : {"7", "21", "24"}) EXPECT_EQ(single[field].text(), "Inf");
 
     EXPECT_EQ(run.dump(3)["lblAt"]["19"].text(), "0.12");
     EXPECT_EQ(run.dump(4)["lblAt"]["19"].text(), "0.38");
+
+    // Both amplitudes sqrt(0.50001) add in one element: a flat 4 * 0.50001.
+    for (const double value : run.dump(5)["dPowerSpectrum"].numbers()) {
+        ASSERT_NEAR(value, 4 * 0.50001, 1e-9);
+    }
 }
 
 TEST(SurfaceScenario, OverfullSurfaceStillCountsButRefusesItsDump) {
