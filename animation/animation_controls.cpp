@@ -1,10 +1,9 @@
 #include "animation/animation_controls.h"
 
-#include <cstdlib>
+#include <charconv>
 
 #include "analysis/calc_channel.h"
 #include "animation/timer_tick.h"
-#include "display/plot_eye.h"
 
 namespace tarvel {
 namespace {
@@ -13,6 +12,26 @@ void clearEyeDiagrams(Form& form) {
     form.picIndividual.clear();
     form.picCombo.clear();
     form.picSumGraph.clear();
+}
+
+// Fading has stopped: the markers come back and every frame returns to its
+// marker, so the analysis describes the powers that the diagram shows.
+void showMarkersInPlaceOfFrames(Form& form) {
+    for (int i = 0; i < kPathCount; ++i) {
+        CommandButton& marker = form.cmdSource[static_cast<std::size_t>(i)];
+        FilledShape& frame = form.cmdShape[static_cast<std::size_t>(i)];
+        marker.visible = true;
+        frame.visible = false;
+        frame.left = marker.left;
+        frame.top = marker.top;
+    }
+}
+
+// The list's items are numbers with a decimal point whatever the locale.
+double numericValue(const std::string& text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 }  // namespace
@@ -28,32 +47,30 @@ void cmdGo_Click(Form& form, int index) {
         CommandButton& marker = form.cmdSource[static_cast<std::size_t>(i)];
         marker.pressed = false;
         marker.backColour = form.backColour;
-        marker.visible = true;
-        form.cmdShape[static_cast<std::size_t>(i)].visible = false;
         form.lneImpulse[static_cast<std::size_t>(i)].visible = false;
     }
+    showMarkersInPlaceOfFrames(form);
     CalcChannel(form);
     Timer1_Timer(form);
 }
 
 void hscFade_Change(Form& form) {
     if (form.hscFade.value != 0) return;  // a speed is read by the next tick's fading
-    for (int i = 0; i < kPathCount; ++i) {
-        form.cmdSource[static_cast<std::size_t>(i)].visible = true;
-        form.cmdShape[static_cast<std::size_t>(i)].visible = false;
-    }
+    showMarkersInPlaceOfFrames(form);
     CalcChannel(form);
     Timer1_Timer(form);
 }
 
 void cmbSymbol_Change(Form& form) {
-    form.state.dSymbolTime = std::strtod(form.cmbSymbol.text.c_str(), nullptr) / 1.0;
+    form.state.dSymbolTime = numericValue(form.cmbSymbol.text) / 1.0;
     form.state.bChannelValid = false;
     clearEyeDiagrams(form);
     CalcChannel(form);
     Timer1_Timer(form);
 }
 
-void cmbSymbol_Click(Form& form) { cmbSymbol_Change(form); }
+void cmbSymbol_Click(Form& form) {
+    cmbSymbol_Change(form);
+}
 
 }  // namespace tarvel

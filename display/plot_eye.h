@@ -8,6 +8,11 @@
 
 namespace tarvel {
 
+// Trace i = 17 .. 47 draws samples 64 i - iShift onwards as 386 segments.
+// Vertically a value of dScaleFactor lies 0.35 H above the centre line;
+// horizontally the box spans 128 / dSymbolTime + 1 sample steps, its left edge
+// at position 32 of each trace. Imaginary parts (odd elements) are never read.
+// dTimeData must hold samples 1088 - iShift .. 3394 - iShift.
 void PlotEye(double dSymbolTime, const ComplexVector& dTimeData, PictureBox& picPic,
              double dScaleFactor, std::int16_t iShift);
 
