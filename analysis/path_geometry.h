@@ -26,10 +26,9 @@ inline PathGeometry pathGeometry(float left, float top) {
     PathGeometry path{};
     path.delayUs = (static_cast<double>(left) - kDelayOriginTwips) / kTwipsPerMicrosecond;
     path.power = (kPowerOriginTwips - static_cast<double>(top)) / kTwipsPerUnitPower;
-    // Divided first, then scaled: the element of a delay on the grid is exact.
-    path.element = static_cast<int>(std::floor(
-        (static_cast<double>(left) - kDelayOriginTwips) / kTwipsPerMicrosecond *
-        kElementsPerMicrosecond));
+    // Divided first, then scaled: the order decides the element at a boundary.
+    path.element = static_cast<int>(std::floor((static_cast<double>(left) - kDelayOriginTwips) /
+                                               kTwipsPerMicrosecond * kElementsPerMicrosecond));
     path.amplitude = std::sqrt(path.power + kPowerFloor);
     return path;
 }

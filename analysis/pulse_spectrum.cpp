@@ -12,7 +12,9 @@ constexpr double kSymbolTime = 1;
 constexpr double kPi = 3.1415926;  // the pulse's own value of pi
 
 // Bin limits are the nearest integer to their expression, halves to even.
-int binLimit(double expression) { return static_cast<int>(std::nearbyint(expression)); }
+int binLimit(double expression) {
+    return static_cast<int>(std::nearbyint(expression));
+}
 
 }  // namespace
 

@@ -17,7 +17,7 @@ constexpr int kRangeTop = 21;  // R = 21 - range value runs 1 .. 21
 // spans 31.25 dB (centred at mid-height) or a power of 6.25 (from the bottom
 // edge); R times less above that.
 class SpectrumScale {
-public:
+  public:
     SpectrumScale(bool linear, double width, double height, int rangeValue)
         : linear_(linear), width_(width), height_(height) {
         const double r = kRangeTop - rangeValue;
@@ -38,7 +38,7 @@ public:
 
     double bottom() const { return height_; }
 
-private:
+  private:
     bool linear_;
     double width_;
     double height_;
@@ -63,8 +63,7 @@ void updateMemory(Form& form, const BinVector& spectrum) {
 
 // One trace from the bottom-left corner through every plotted bin; with
 // `thick`, every segment again one pixel lower.
-void drawTrace(PictureBox& pic, const SpectrumScale& scale, const BinVector& spectrum,
-               bool thick) {
+void drawTrace(PictureBox& pic, const SpectrumScale& scale, const BinVector& spectrum, bool thick) {
     auto lastX = 0.0f;
     auto lastY = static_cast<float>(scale.bottom());
     for (int k = 0; k <= kLastPlottedBin; ++k) {
@@ -105,6 +104,8 @@ void chkMemory_Click(Form& form) {
     CalcChannel(form);
 }
 
-void vscSpectrumRange_Change(Form& form) { CalcChannel(form); }
+void vscSpectrumRange_Change(Form& form) {
+    CalcChannel(form);
+}
 
 }  // namespace tarvel

@@ -14,8 +14,8 @@ namespace tarvel {
 
 constexpr Colour kMemoryTraceColour = RGB(0, 128, 0);
 constexpr Colour kCurrentTraceColour = kBlack;
-constexpr int kLastPlottedBin = 553;    // 4096 / 7.4 bins span the width
-constexpr int kMemoryBins = kPoints / 2;  // bins 0 .. 2047 are held
+constexpr int kLastPlottedBin = 553;       // 4096 / 7.4 bins span the width
+constexpr int kMemoryBins = kPoints / 2;   // bins 0 .. 2047 are held
 constexpr float kSecondStrokeOffset = 15;  // one pixel lower
 
 void PlotSpectrum(Form& form, const BinVector& dFreqSpectrum, PictureBox& picPic);

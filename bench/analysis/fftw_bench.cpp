@@ -12,7 +12,7 @@ namespace {
 constexpr int kPoints = 4096;
 
 class FftwVector {
-public:
+  public:
     FftwVector() : data_(fftw_alloc_complex(kPoints)) {
         positive_ = fftw_plan_dft_1d(kPoints, data_, data_, FFTW_BACKWARD, FFTW_MEASURE);
         negative_ = fftw_plan_dft_1d(kPoints, data_, data_, FFTW_FORWARD, FFTW_MEASURE);
@@ -42,7 +42,7 @@ public:
     }
     fftw_complex* data() { return data_; }
 
-private:
+  private:
     fftw_complex* data_;
     fftw_plan positive_;
     fftw_plan negative_;

@@ -35,7 +35,7 @@ struct Segment {
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     void clear() override {
         segments.clear();
         ++clears;

@@ -67,9 +67,8 @@ TEST(CalcChannel, SinglePathGivesAFlatResponseAndNoSpread) {
         float left, top;
         const char* mean;
     };
-    for (const Case c : {Case{360, 2130, " 0"}, Case{420, 2130, "0.05"},
-                         Case{1560, 360, " 1"}, Case{3090, 3015, " 2.27"},
-                         Case{5220, 120, " 4.05"}}) {
+    for (const Case c : {Case{360, 2130, " 0"}, Case{420, 2130, "0.05"}, Case{1560, 360, " 1"},
+                         Case{3090, 3015, " 2.27"}, Case{5220, 120, " 4.05"}}) {
         auto form = startedForm();
         placePath(*form, 3, c.left, c.top);
         CalcChannel(*form);
@@ -237,7 +236,8 @@ TEST(CalcChannel, PulseHasNoInterSymbolInterference) {
     const auto& re = form->state.dPulseRe;
     const auto pulseAt = [&](int n) {
         double sum = 0;
-        for (int k = 0; k < kPoints; ++k) sum += re[k] * std::cos(kTwoPi * ((k * n) % kPoints) / kPoints);
+        for (int k = 0; k < kPoints; ++k)
+            sum += re[k] * std::cos(kTwoPi * ((k * n) % kPoints) / kPoints);
         return sum / kPoints;
     };
     const double peak = pulseAt(0);

@@ -1,5 +1,3 @@
-#include "analysis/nr_fft.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +6,8 @@
 #include <numbers>
 #include <random>
 #include <vector>
+
+#include "analysis/nr_fft.h"
 
 namespace tarvel {
 namespace {
@@ -19,8 +19,8 @@ Points directDft(const Points& x, int sign) {
     const std::size_t n = x.size();
     Points twiddle(n);
     for (std::size_t j = 0; j < n; ++j) {
-        const double angle = sign * 2 * std::numbers::pi * static_cast<double>(j) /
-                             static_cast<double>(n);
+        const double angle =
+            sign * 2 * std::numbers::pi * static_cast<double>(j) / static_cast<double>(n);
         twiddle[j] = {std::cos(angle), std::sin(angle)};
     }
     Points result(n);

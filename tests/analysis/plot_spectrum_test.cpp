@@ -21,7 +21,7 @@ constexpr int kBinsDrawn = 554;
 constexpr float kTolerance = 2e-3f;  // twips; float positions near 9000 twips
 
 class PlotSpectrumTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = startedForm();
         form->picSpectrum.attach(&surface);
@@ -63,7 +63,8 @@ protected:
     std::pair<std::vector<Segment>, std::vector<Segment>> blackStrokes() const {
         std::vector<Segment> upper, lower;
         const std::vector<Segment> black = surface.ofColour(kBlack);
-        for (std::size_t i = 0; i < black.size(); ++i) (i % 2 == 0 ? upper : lower).push_back(black[i]);
+        for (std::size_t i = 0; i < black.size(); ++i)
+            (i % 2 == 0 ? upper : lower).push_back(black[i]);
         return {upper, lower};
     }
 
@@ -127,9 +128,9 @@ TEST_F(PlotSpectrumTest, TopEdgeIsReachedWhereTheRangeSaysAtBothEnds) {
         int linear, rangeValue;
         double power;
     };
-    for (const Case c : {Case{1, 20, 6.25}, Case{1, 0, 6.25 / 21},
-                         Case{0, 20, std::pow(10.0, 1.5625)},
-                         Case{0, 0, std::pow(10.0, 1.5625 / 21)}}) {
+    for (const Case c :
+         {Case{1, 20, 6.25}, Case{1, 0, 6.25 / 21}, Case{0, 20, std::pow(10.0, 1.5625)},
+          Case{0, 0, std::pow(10.0, 1.5625 / 21)}}) {
         form->chkLinear.value = c.linear;
         form->vscSpectrumRange.value = c.rangeValue;
         plot(filled(c.power));
@@ -168,7 +169,7 @@ TEST_F(PlotSpectrumTest, EveryDrawingStartsFromAClearedBoxAndEndsInBlack) {
 
 // A loaded window with a two-path channel, driven through the plot's controls.
 class SpectrumControlsTest : public PlotSpectrumTest {
-protected:
+  protected:
     void SetUp() override {
         PlotSpectrumTest::SetUp();
         placePath(*form, 0, 360, 2130);
