@@ -63,6 +63,9 @@ QScrollBar* makeBar(const ScrollBar& record, QWidget* parent) {
     bar->setPageStep(record.largeChange);
     bar->setValue(record.value);
     bar->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars invert their keys; on a horizontal bar that would
+    // make the right arrow lower the value.
+    if (!record.vertical) bar->setInvertedControls(false);
     return bar;
 }
 

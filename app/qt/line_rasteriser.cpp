@@ -13,6 +13,9 @@ inline int floorToInt(double v) {
     return v < i ? i - 1 : i;
 }
 
+// The pixel whose centre is nearest: pixel i covers [i - 0.5, i + 0.5).
+inline int pixelOf(double v) { return floorToInt(v + 0.5); }
+
 // One segment walked along its major axis `a` (extent majorSize), setting
 // `thickness` pixels along the minor axis `b` (extent minorSize) per step.
 // The caller maps (a, b) to a pixel offset; the walk knows nothing of rows.
@@ -23,17 +26,16 @@ PixelRect walk(std::uint32_t* pixels, Offset offsetOf, int majorSize, int minorS
         std::swap(a1, a2);
         std::swap(b1, b2);
     }
-    const int first = a1 < 0 ? 0 : floorToInt(a1);
-    const int last = a2 >= majorSize ? majorSize - 1 : floorToInt(a2);
+    const int first = a1 < 0 ? 0 : pixelOf(a1);
+    const int last = a2 >= majorSize - 0.5 ? majorSize - 1 : pixelOf(a2);
     if (first > last) return {};
 
     const double slope = a2 > a1 ? (b2 - b1) / (a2 - a1) : 0.0;
-    const double base = b1 + (0.5 - a1) * slope;
-    // The ideal line under the centre of step c; the end steps take the end points.
+    const double base = b1 - a1 * slope;
+    // The ideal line at step c; the end steps take the end points themselves.
     auto minorAt = [&](int c) {
-        const double centre = c + 0.5;
-        if (centre <= a1) return b1;
-        if (centre >= a2) return b2;
+        if (c <= a1) return b1;
+        if (c >= a2) return b2;
         return base + c * slope;
     };
 
@@ -43,16 +45,16 @@ PixelRect walk(std::uint32_t* pixels, Offset offsetOf, int majorSize, int minorS
     const double bLast = minorAt(last);
     const double bLow = std::min(bFirst, bLast);
     const double bHigh = std::max(bFirst, bLast);
-    if (bHigh < 1 - thickness || bLow >= minorSize) return {};
+    if (bHigh < 0.5 - thickness || bLow >= minorSize - 0.5) return {};
 
     for (int c = first; c <= last; ++c) {
-        const int from = floorToInt(minorAt(c));
+        const int from = pixelOf(minorAt(c));
         const int to = std::min(from + thickness, minorSize);
         for (int b = std::max(from, 0); b < to; ++b) pixels[offsetOf(c, b)] = colour;
     }
 
-    const int top = std::max(floorToInt(bLow), 0);
-    const int bottom = std::min(floorToInt(bHigh) + thickness, minorSize);
+    const int top = std::max(pixelOf(bLow), 0);
+    const int bottom = std::min(pixelOf(bHigh) + thickness, minorSize);
     return {first, top, last + 1, bottom};
 }
 
@@ -77,9 +79,9 @@ PixelRect drawLine(const PixelTarget& target, double x1, double y1, double x2, d
 
     // Cheap rejection first: most eye-diagram segments miss the box sideways.
     // Written so that a NaN coordinate fails the test too.
-    const double reach = 1 - thickness;
-    if (!(std::max(x1, x2) >= reach && std::min(x1, x2) < target.width &&
-          std::max(y1, y2) >= reach && std::min(y1, y2) < target.height)) {
+    const double reach = 0.5 - thickness;
+    if (!(std::max(x1, x2) >= reach && std::min(x1, x2) < target.width - 0.5 &&
+          std::max(y1, y2) >= reach && std::min(y1, y2) < target.height - 0.5)) {
         return {};
     }
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {

@@ -24,13 +24,12 @@ struct PixelRect {
 };
 
 // Draws the segment from (x1, y1) to (x2, y2), in pixel units of the target
-// (pixel (i, j) covers [i, i + 1) x [j, j + 1)), both end points included.
-// Along its major axis the line sets one pixel per column (or row): the one
-// under the ideal line at that column's centre. `thickness` pixels are set
-// across the line, starting at that pixel and going right or down, which is
-// where a one-pixel pen would draw at thickness 1. Anything outside the
-// target is cut off; a segment with a non-finite coordinate draws nothing.
-// Returns the rectangle of pixels it may have touched.
+// with pixel (i, j) centred on (i, j), both end points included, the way a
+// plain one-pixel line is drawn: along its major axis the line sets one
+// pixel per column (or row), the one nearest to the ideal line there.
+// `thickness` pixels are set across the line, from that pixel right or
+// down. Anything outside the target is cut off; a segment with a non-finite
+// coordinate draws nothing. Returns the rectangle of pixels it may have set.
 PixelRect drawLine(const PixelTarget& target, double x1, double y1, double x2, double y2,
                    std::uint32_t colour, int thickness);
 

@@ -1,0 +1,71 @@
+// What the window shows, read from a grab at computed positions (never
+// over text): markers in their colours, the axes and impulse lines.
+
+#include <QApplication>
+#include <QtTest/QTest>
+
+#include "app/qt/image_surface.h"
+#include "app/qt/marker_button.h"
+#include "app/user_actions.h"
+#include "tests/gui/window_fixture.h"
+
+namespace tarvel::view::test {
+namespace {
+
+QColor colourOf(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+class Form1Pixels : public WindowTest {};
+
+TEST_F(Form1Pixels, ParkedMarkerShowsTheFaceAndTheAxesAreBlack) {
+    const QImage shot = snapshot();
+    ASSERT_EQ(shot.size(), QSize(953, 701));
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    EXPECT_EQ(shot.pixelColor(36, 272), face);  // centre of the parking stack
+    EXPECT_EQ(shot.pixelColor(36, 150), QColor(Qt::black));   // power axis, x 540 twips
+    EXPECT_EQ(shot.pixelColor(200, 272), QColor(Qt::black));  // delay axis, y 4080 twips
+    EXPECT_EQ(shot.pixelColor(36, 45), QColor(Qt::black));    // under the arrow head's tip
+    EXPECT_EQ(shot.pixelColor(200, 150), face);               // the empty diagram
+}
+
+TEST_F(Form1Pixels, SwitchedOnMarkerShowsItsColourAndItsImpulseLine) {
+    dragMarker(7, QPoint(100, 133));  // the marker goes to Left 1200, Top 1860
+    ASSERT_EQ(window->marker(7)->geometry(), QRect(80, 124, 25, 25));
+    const QPoint lineBelowMarker(92, 200);  // x (1200 + 187.5) / 15, between marker and axis
+    EXPECT_EQ(snapshot().pixelColor(lineBelowMarker), window->palette().color(QPalette::Window));
+
+    click(window->marker(7));
+    click(window->marker(7));
+    const QImage shot = snapshot();
+    EXPECT_EQ(shot.pixelColor(92, 136), colourOf(form().state.lPathColour[7]));
+    EXPECT_EQ(shot.pixelColor(lineBelowMarker), QColor(Qt::black));
+    EXPECT_EQ(shot.pixelColor(90, 200), QColor(Qt::black));  // five pixels wide
+    EXPECT_EQ(shot.pixelColor(94, 200), QColor(Qt::black));
+    EXPECT_NE(shot.pixelColor(97, 200), QColor(Qt::black));
+
+    // Off again: the line goes, the face returns.
+    click(window->marker(7));
+    click(window->marker(7));
+    const QImage off = snapshot();
+    EXPECT_EQ(off.pixelColor(92, 136), QApplication::palette().color(QPalette::Button));
+    EXPECT_NE(off.pixelColor(lineBelowMarker), QColor(Qt::black));
+}
+
+TEST_F(Form1Pixels, EyeSurfaceShowsTheStartUpTraceAndEmptiesOnAClick) {
+    ImageSurface* eye = window->surface(ControlKind::PicIndividual);
+    auto inked = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) != Qt::white;
+        }
+        return n;
+    };
+    ASSERT_GT(form().picIndividual.linesSinceClear, 0u);  // start-up drew one tick
+    EXPECT_GT(inked(eye->image()), 0);
+    const auto clears = form().picIndividual.clears;
+    click(eye, QPoint(100, 50));
+    EXPECT_EQ(form().picIndividual.clears, clears + 1);
+    EXPECT_EQ(inked(eye->image()), 0);
+}
+
+}  // namespace
+}  // namespace tarvel::view::test

@@ -1,0 +1,204 @@
+#include "app/qt/line_rasteriser.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace tarvel::view {
+namespace {
+
+constexpr std::uint32_t kPaper = 0xFFFFFFFFu;
+constexpr std::uint32_t kInk = 0xFFC00000u;
+
+struct Canvas {
+    Canvas(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w * h), kPaper) {}
+    PixelTarget target() { return {pixels.data(), width, height, width}; }
+    std::uint32_t at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y * width + x)];
+    }
+    bool inked(int x, int y) const { return at(x, y) != kPaper; }
+    int inkCount() const {
+        int n = 0;
+        for (std::uint32_t p : pixels) n += p != kPaper;
+        return n;
+    }
+    PixelRect line(double x1, double y1, double x2, double y2, int thickness = 1) {
+        return drawLine(target(), x1, y1, x2, y2, kInk, thickness);
+    }
+    int width, height;
+    std::vector<std::uint32_t> pixels;
+};
+
+TEST(LineRasteriser, HorizontalVerticalAndDiagonalLinesSetExactlyTheirPixels) {
+    Canvas h(20, 12);
+    const PixelRect hr = h.line(2.0, 5.0, 10.0, 5.0);
+    for (int x = 2; x <= 10; ++x) EXPECT_TRUE(h.inked(x, 5)) << x;
+    EXPECT_EQ(h.inkCount(), 9);
+    EXPECT_EQ(h.at(6, 5), kInk);
+    EXPECT_EQ(hr.left, 2);
+    EXPECT_EQ(hr.right, 11);
+    EXPECT_EQ(hr.top, 5);
+    EXPECT_EQ(hr.bottom, 6);
+
+    Canvas v(12, 20);
+    v.line(3.4, 14.2, 2.6, 1.0);  // upwards, slightly slanted within one column
+    for (int y = 1; y <= 14; ++y) EXPECT_TRUE(v.inked(3, y)) << y;
+    EXPECT_EQ(v.inkCount(), 14);
+
+    Canvas d(12, 12);
+    d.line(0.0, 0.0, 7.0, 7.0);
+    for (int i = 0; i <= 7; ++i) EXPECT_TRUE(d.inked(i, i)) << i;
+    EXPECT_EQ(d.inkCount(), 8);
+
+    Canvas anti(12, 12);
+    anti.line(9.0, 1.0, 1.0, 9.0);
+    for (int i = 1; i <= 9; ++i) EXPECT_TRUE(anti.inked(i, 10 - i)) << i;
+    EXPECT_EQ(anti.inkCount(), 9);
+}
+
+TEST(LineRasteriser, DirectionOfASegmentDoesNotChangeItsPixels) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> coordinate(-5.0, 35.0);
+    for (int n = 0; n < 200; ++n) {
+        const double x1 = coordinate(random), y1 = coordinate(random);
+        const double x2 = coordinate(random), y2 = coordinate(random);
+        Canvas forward(30, 30), backward(30, 30);
+        forward.line(x1, y1, x2, y2);
+        backward.line(x2, y2, x1, y1);
+        ASSERT_EQ(forward.pixels, backward.pixels) << x1 << " " << y1 << " " << x2 << " " << y2;
+    }
+}
+
+// Independent check on random slanted segments: along the major axis each
+// step holds exactly one pixel, the one nearest to the ideal line there (or
+// to the end point, at the two end steps), and neighbouring steps touch (an
+// 8-connected line).
+TEST(LineRasteriser, EveryStepHoldsThePixelUnderTheIdealLine) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> coordinate(0.0, 39.49);
+    for (int n = 0; n < 300; ++n) {
+        const double x1 = coordinate(random), y1 = coordinate(random);
+        const double x2 = coordinate(random), y2 = coordinate(random);
+        Canvas c(40, 40);
+        c.line(x1, y1, x2, y2);
+        const bool xMajor = std::abs(x2 - x1) >= std::abs(y2 - y1);
+        const double a1 = xMajor ? std::min(x1, x2) : std::min(y1, y2);
+        const double a2 = xMajor ? std::max(x1, x2) : std::max(y1, y2);
+        const bool firstIsOne = xMajor ? x1 <= x2 : y1 <= y2;
+        const double b1 = firstIsOne ? (xMajor ? y1 : x1) : (xMajor ? y2 : x2);
+        const double b2 = firstIsOne ? (xMajor ? y2 : x2) : (xMajor ? y1 : x1);
+        int previous = -1;
+        int steps = 0;
+        for (int s = static_cast<int>(std::lround(a1)); s <= static_cast<int>(std::lround(a2)); ++s) {
+            const double at = std::clamp(static_cast<double>(s), a1, a2);
+            const double ideal = a2 > a1 ? b1 + (b2 - b1) * (at - a1) / (a2 - a1) : b1;
+            int found = -1, count = 0;
+            for (int m = 0; m < 40; ++m) {
+                if (xMajor ? c.inked(s, m) : c.inked(m, s)) {
+                    found = m;
+                    ++count;
+                }
+            }
+            ASSERT_EQ(count, 1) << "step " << s << " of segment " << n;
+            EXPECT_LE(std::abs(found - ideal), 0.5 + 1e-9) << "step " << s;
+            if (previous >= 0) {
+                EXPECT_LE(std::abs(found - previous), 1);
+            }
+            previous = found;
+            ++steps;
+        }
+        EXPECT_EQ(c.inkCount(), steps);
+    }
+}
+
+// Clipping must not bend a line: what a small target shows is exactly the
+// matching window of the same line drawn on a large one.
+TEST(LineRasteriser, ClippedLineIsTheWindowOfTheUnclippedOne) {
+    constexpr int kOffset = 100;
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> coordinate(-60.0, 90.0);
+    for (int thickness = 1; thickness <= 2; ++thickness) {
+        for (int n = 0; n < 400; ++n) {
+            const double x1 = coordinate(random), y1 = coordinate(random);
+            const double x2 = coordinate(random), y2 = coordinate(random);
+            Canvas small(40, 30), large(300, 300);
+            const PixelRect touched = small.line(x1, y1, x2, y2, thickness);
+            large.line(x1 + kOffset, y1 + kOffset, x2 + kOffset, y2 + kOffset, thickness);
+            for (int y = 0; y < 30; ++y) {
+                for (int x = 0; x < 40; ++x) {
+                    ASSERT_EQ(small.inked(x, y), large.inked(x + kOffset, y + kOffset))
+                        << "pixel " << x << "," << y << " of segment " << n;
+                    if (small.inked(x, y)) {
+                        EXPECT_TRUE(x >= touched.left && x < touched.right && y >= touched.top &&
+                                    y < touched.bottom);
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(LineRasteriser, SegmentsOutsideOrNotFiniteDrawNothing) {
+    Canvas c(30, 20);
+    EXPECT_TRUE(c.line(-40.0, 3.0, -0.6, 15.0).isEmpty());   // left of the target
+    EXPECT_TRUE(c.line(29.5, 3.0, 90.0, 15.0).isEmpty());    // nearer to pixel 30 than 29
+    EXPECT_TRUE(c.line(2.0, -9.0, 25.0, -0.6).isEmpty());   // above
+    EXPECT_TRUE(c.line(2.0, 20.0, 25.0, 29.0).isEmpty());    // below
+    EXPECT_TRUE(c.line(-20.0, 10.0, 10.0, -20.0).isEmpty());  // passes by the corner
+    EXPECT_TRUE(c.line(NAN, 3.0, 10.0, 3.0).isEmpty());
+    EXPECT_TRUE(c.line(1.0, 3.0, 10.0, INFINITY).isEmpty());
+    EXPECT_TRUE(c.line(-INFINITY, 3.0, INFINITY, 3.0).isEmpty());
+    EXPECT_EQ(c.inkCount(), 0);
+
+    // Far-away end points still draw the part that crosses the target.
+    c.line(-1e7, 4.2, 1e7, 4.2);
+    for (int x = 0; x < 30; ++x) EXPECT_TRUE(c.inked(x, 4)) << x;
+    c.line(12.25, 1e9, 12.25, -1e9);
+    for (int y = 0; y < 20; ++y) EXPECT_TRUE(c.inked(12, y)) << y;
+    EXPECT_EQ(c.inkCount(), 30 + 20 - 1);
+}
+
+TEST(LineRasteriser, PointSegmentSetsOnePixelInTheGivenColour) {
+    Canvas c(10, 10);
+    drawLine(c.target(), 4.6, 7.2, 4.6, 7.2, 0xFF123456u, 1);
+    EXPECT_EQ(c.at(5, 7), 0xFF123456u);
+    EXPECT_EQ(c.inkCount(), 1);
+}
+
+TEST(LineRasteriser, ThicknessTwoWidensAcrossTheLineToTheRightAndDown) {
+    Canvas h(20, 20);
+    h.line(2.0, 10.0, 12.0, 10.0, 2);
+    for (int x = 2; x <= 12; ++x) {
+        EXPECT_TRUE(h.inked(x, 10) && h.inked(x, 11)) << x;
+    }
+    EXPECT_EQ(h.inkCount(), 22);
+
+    Canvas v(20, 20);
+    v.line(6.0, 3.0, 6.0, 9.0, 2);
+    for (int y = 3; y <= 9; ++y) EXPECT_TRUE(v.inked(6, y) && v.inked(7, y)) << y;
+    EXPECT_EQ(v.inkCount(), 14);
+
+    // At the bottom edge the second row is cut off.
+    Canvas edge(10, 10);
+    edge.line(0.0, 9.0, 9.0, 9.0, 2);
+    EXPECT_EQ(edge.inkCount(), 10);
+}
+
+TEST(LineRasteriser, WritesOnlyInsideARowStride) {
+    // A target that is a 10 x 5 window of a 16-pixel-wide buffer.
+    std::vector<std::uint32_t> buffer(16 * 5, kPaper);
+    const PixelTarget window{buffer.data(), 10, 5, 16};
+    drawLine(window, -3.0, 2.0, 40.0, 2.0, kInk, 2);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const bool expected = x < 10 && (y == 2 || y == 3);
+            EXPECT_EQ(buffer[static_cast<std::size_t>(y * 16 + x)] == kInk, expected)
+                << x << "," << y;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvel::view

@@ -1,0 +1,52 @@
+#pragma once
+// A shown, active main window for each test, mouse helpers that remember
+// which buttons they hold (so that TearDown can let go of them), and a
+// recorder of Qt's warnings.
+
+#include <QImage>
+#include <QPoint>
+#include <QPointer>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+#include "app/qt/form1.h"
+
+namespace tarvel::view::test {
+
+void installWarningRecorder();
+// Warnings and errors Qt reported since the last call.
+QStringList takeWarnings();
+
+// The expected widget rectangle of a control record, in DIP.
+QRect dipRectOfTwips(float left, float top, float width, float height);
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    Form& form() { return window->form(); }
+    QImage snapshot();
+
+    // Mouse actions, tracked so a failed test never leaves a button down.
+    void press(QWidget* widget, Qt::MouseButton button, QPoint pos = {});
+    void moveTo(QWidget* widget, QPoint pos);
+    void release(QWidget* widget, Qt::MouseButton button, QPoint pos = {});
+    void click(QWidget* widget, QPoint pos = {});
+
+    // A right-button drag of a marker, released at a point of the window.
+    void dragMarker(int index, QPoint windowPoint);
+
+    std::unique_ptr<Form1> window;
+
+private:
+    struct Held {
+        QPointer<QWidget> widget;
+        Qt::MouseButton button;
+    };
+    std::vector<Held> held_;
+};
+
+}  // namespace tarvel::view::test
