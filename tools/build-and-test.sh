@@ -1,13 +1,34 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless (Qt's
-# offscreen platform: no display needed).
+# offscreen platform: no display needed):
+#   1. the release build: every test, the soak included;
+#   2. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. valgrind memcheck over the offscreen window tests;
+#   4. the fuzzer's committed corpus replayed under clang's sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh test
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+stage() { printf '\n== %s\n' "$*"; }
 
-echo "== release build and tests"
+stage "release build and tests"
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$jobs"
 ctest --preset release -j"$jobs"
+
+stage "sanitizer build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize -j"$jobs"
+unset LSAN_OPTIONS
+
+stage "valgrind memcheck of the offscreen window tests"
+valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+  --show-leak-kinds=definite build/release/tests/gui/gui_tests --gtest_brief=1
+
+stage "fuzzer corpus replay"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs"
+build/fuzz/tests/fuzz/script_fuzzer -runs=0 tests/fuzz/corpus
