@@ -45,7 +45,7 @@ void buildPulseSpectrum(DemoState& state) {
     // and even, so the pulse is real and symmetric).
     for (int l = 1; l <= kPoints / 2; ++l) {
         re[bin(kPoints - l)] = re[bin(l)];
-        im[bin(kPoints - l)] = -1 * im[bin(l)];
+        im[bin(kPoints - l)] = 0.0 - im[bin(l)];  // not -1 * x: keeps a zero from turning -0
     }
 
     for (int k = 0; k < kPoints; ++k) {

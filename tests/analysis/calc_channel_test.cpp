@@ -221,7 +221,10 @@ TEST(CalcChannel, PulseSpectrumIsTheRaisedCosine) {
     for (int k = 48; k <= 4048; ++k) ASSERT_EQ(bin(k), 0.0) << "bin " << k;
     for (int k = 4080; k < kPoints; ++k) EXPECT_EQ(bin(k), 1.0) << "bin " << k;
     for (int l = 1; l <= 2048; ++l) ASSERT_EQ(bin(kPoints - l), bin(l)) << "bin " << l;
-    for (int e = 1; e < kComplexBound; e += 2) ASSERT_EQ(pulse[e], 0.0) << "element " << e;
+    for (int e = 1; e < kComplexBound; e += 2) {
+        ASSERT_EQ(pulse[e], 0.0) << "element " << e;
+        ASSERT_FALSE(std::signbit(pulse[e])) << "element " << e;  // dumps print -0 otherwise
+    }
     for (int k = 0; k < kPoints; ++k) {
         ASSERT_EQ(form->state.dPulseRe[k], bin(k));
         ASSERT_EQ(form->state.dPulseIm[k], 0.0);
