@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "app/qt/qt_colour.h"
@@ -32,23 +33,47 @@ void ImageSurface::createImage(qreal ratio) {
                           image_.width(), image_.height(), image_.bytesPerLine() / 4};
     twipsToPixels_ = ratio / kTwipsPerDip;
     thickness_ = std::max(1, qRound(ratio));
+    constexpr float kMargin = 2.0f;  // twips; the rasteriser decides exactly
+    reachLeft_ = static_cast<float>((0.5 - thickness_) / twipsToPixels_) - kMargin;
+    reachTop_ = reachLeft_;
+    reachRight_ = static_cast<float>(image_.width() / twipsToPixels_) + kMargin;
+    reachBottom_ = static_cast<float>(image_.height() / twipsToPixels_) + kMargin;
     dirty_ = PixelRect{0, 0, image_.width(), image_.height()};
+    inked_ = {};
 }
 
-void ImageSurface::setBackground(Colour colour) { background_ = toPixel(colour); }
+void ImageSurface::setBackground(Colour colour) {
+    background_ = toPixel(colour);
+    inked_ = PixelRect{0, 0, image_.width(), image_.height()};  // the next clear repaints all
+}
 
+// Only what was drawn since the last clear needs wiping. A plain loop, not
+// QImage::fill: after that (its stores seem to bypass the cache) the tick's
+// drawing ran about three times slower in the benchmark.
 void ImageSurface::clear() {
-    image_.fill(background_);
-    dirty_ = PixelRect{0, 0, image_.width(), image_.height()};
+    if (inked_.isEmpty()) return;
+    for (int y = inked_.top; y < inked_.bottom; ++y) {
+        std::fill(target_.pixels + y * target_.stride + inked_.left,
+                  target_.pixels + y * target_.stride + inked_.right, background_);
+    }
+    dirty_.unite(inked_);
+    inked_ = {};
 }
 
 void ImageSurface::setColour(Colour colour) { pen_ = toPixel(colour); }
 
 void ImageSurface::line(float x1, float y1, float x2, float y2) {
+    // Most eye-diagram segments lie beside the box: turn them away first.
+    if (std::max(x1, x2) < reachLeft_ || std::min(x1, x2) > reachRight_ ||
+        std::max(y1, y2) < reachTop_ || std::min(y1, y2) > reachBottom_) {
+        return;
+    }
     const double s = twipsToPixels_;
-    dirty_.unite(drawLine(target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
-                          static_cast<double>(x2) * s, static_cast<double>(y2) * s, pen_,
-                          thickness_));
+    const PixelRect drawn =
+        drawLine(target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
+                 static_cast<double>(x2) * s, static_cast<double>(y2) * s, pen_, thickness_);
+    dirty_.unite(drawn);
+    inked_.unite(drawn);
 }
 
 void ImageSurface::flush() {

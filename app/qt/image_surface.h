@@ -51,8 +51,11 @@ private:
     qreal ratio_ = 1;
     QImage image_;
     PixelTarget target_;
-    PixelRect dirty_;
+    PixelRect dirty_;  // to repaint at the next flush
+    PixelRect inked_;  // drawn on since the last clear
     double twipsToPixels_ = 1.0 / 15.0;
+    // Twips beyond which a segment cannot touch the image (with a margin).
+    float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;
     int thickness_ = 1;
     std::uint32_t background_ = 0xFFFFFFFFu;
     std::uint32_t pen_ = 0xFF000000u;

@@ -1,10 +1,13 @@
 #pragma once
 // A clipped line rasteriser that writes straight into 32-bit pixel rows. The
 // eye diagrams hand over about a hundred thousand segments per tick, most of
-// them outside the box, so this is a tight loop with no painter behind it.
+// them beside the box, so this is a tight loop with no painter behind it,
+// inline so that the surface's call costs nothing.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace tarvel::view {
 
@@ -20,7 +23,17 @@ struct PixelTarget {
 struct PixelRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool isEmpty() const { return right <= left || bottom <= top; }
-    void unite(const PixelRect& other);
+    void unite(const PixelRect& other) {
+        if (other.isEmpty()) return;
+        if (isEmpty()) {
+            *this = other;
+            return;
+        }
+        left = std::min(left, other.left);
+        top = std::min(top, other.top);
+        right = std::max(right, other.right);
+        bottom = std::max(bottom, other.bottom);
+    }
 };
 
 // Draws the segment from (x1, y1) to (x2, y2), in pixel units of the target
@@ -30,7 +43,99 @@ struct PixelRect {
 // `thickness` pixels are set across the line, from that pixel right or
 // down. Anything outside the target is cut off; a segment with a non-finite
 // coordinate draws nothing. Returns the rectangle of pixels it may have set.
-PixelRect drawLine(const PixelTarget& target, double x1, double y1, double x2, double y2,
-                   std::uint32_t colour, int thickness);
+inline PixelRect drawLine(const PixelTarget& target, double x1, double y1, double x2, double y2,
+                          std::uint32_t colour, int thickness);
+
+namespace rasteriser_detail {
+
+// Only for values already known to lie well inside the int range.
+inline int floorToInt(double v) {
+    const int i = static_cast<int>(v);
+    return v < i ? i - 1 : i;
+}
+
+// The pixel whose centre is nearest: pixel i covers [i - 0.5, i + 0.5).
+inline int pixelOf(double v) { return floorToInt(v + 0.5); }
+
+// One segment walked along its major axis `a` (extent majorSize), setting
+// `thickness` pixels along the minor axis `b` (extent minorSize) per step.
+// `offsetOf(a, b)` maps a step and a pixel across to the pixel's index.
+template <typename Offset>
+inline PixelRect walk(std::uint32_t* pixels, Offset offsetOf, int majorSize, int minorSize,
+                      double a1, double b1, double a2, double b2, std::uint32_t colour,
+                      int thickness) {
+    if (a1 > a2) {
+        std::swap(a1, a2);
+        std::swap(b1, b2);
+    }
+    const int first = a1 < 0 ? 0 : pixelOf(a1);
+    const int last = a2 >= majorSize - 0.5 ? majorSize - 1 : pixelOf(a2);
+    if (first > last) return {};
+
+    const double slope = a2 > a1 ? (b2 - b1) / (a2 - a1) : 0.0;
+    // The ideal line at step c, held at the end points beyond them. Written
+    // without branches: they would mispredict on every short segment.
+    auto minorAt = [=](int c) {
+        const double at = std::min(std::max(static_cast<double>(c), a1), a2);
+        return b1 + (at - a1) * slope;
+    };
+
+    // Reject a segment whose visible steps all lie above or below the target.
+    // |slope| <= 1, so once one end is near the target both are in int range.
+    const double bFirst = minorAt(first);
+    const double bLast = minorAt(last);
+    const double bLow = std::min(bFirst, bLast);
+    const double bHigh = std::max(bFirst, bLast);
+    if (bHigh < 0.5 - thickness || bLow >= minorSize - 0.5) return {};
+
+    if (thickness == 1) {
+        const auto size = static_cast<unsigned>(minorSize);
+        for (int c = first; c <= last; ++c) {
+            const int b = pixelOf(minorAt(c));
+            if (static_cast<unsigned>(b) < size) pixels[offsetOf(c, b)] = colour;
+        }
+    } else {
+        for (int c = first; c <= last; ++c) {
+            const int from = pixelOf(minorAt(c));
+            const int to = std::min(from + thickness, minorSize);
+            for (int b = std::max(from, 0); b < to; ++b) pixels[offsetOf(c, b)] = colour;
+        }
+    }
+
+    const int low = std::max(pixelOf(bLow), 0);
+    const int high = std::min(pixelOf(bHigh) + thickness, minorSize);
+    return {first, low, last + 1, high};
+}
+
+}  // namespace rasteriser_detail
+
+inline PixelRect drawLine(const PixelTarget& target, double x1, double y1, double x2, double y2,
+                          std::uint32_t colour, int thickness) {
+    using rasteriser_detail::walk;
+    thickness = std::max(thickness, 1);
+    // Most eye-diagram segments miss the box sideways: reject them first.
+    // Written so that a NaN coordinate fails the test too.
+    const double reach = 0.5 - thickness;
+    if (!(std::max(x1, x2) >= reach && std::min(x1, x2) < target.width - 0.5 &&
+          std::max(y1, y2) >= reach && std::min(y1, y2) < target.height - 0.5)) {
+        return {};
+    }
+    // An infinite coordinate makes this NaN (and the test false).
+    if (!((x1 - x1) + (y1 - y1) + (x2 - x2) + (y2 - y2) == 0)) return {};
+
+    std::uint32_t* pixels = target.pixels;
+    const std::ptrdiff_t stride = target.stride;
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    if ((dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy)) {
+        auto offset = [stride](int column, int row) { return row * stride + column; };
+        return walk(pixels, offset, target.width, target.height, x1, y1, x2, y2, colour,
+                    thickness);
+    }
+    auto offset = [stride](int row, int column) { return row * stride + column; };
+    const PixelRect r = walk(pixels, offset, target.height, target.width, y1, x1, y2, x2, colour,
+                             thickness);
+    return {r.top, r.left, r.bottom, r.right};
+}
 
 }  // namespace tarvel::view

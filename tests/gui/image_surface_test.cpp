@@ -31,6 +31,19 @@ TEST(ImageSurface, StartsWhiteAndDrawsInTwipsAtRatioOne) {
 
     surface.clear();
     EXPECT_EQ(countPixels(surface.image(), Qt::white), 40 * 30);
+
+    // Each clear wipes whatever was drawn since the one before.
+    surface.line(0, 0, 585, 435);
+    surface.line(585, 0, 0, 435);
+    surface.clear();
+    surface.line(300, -100, 300, 1000);
+    surface.clear();
+    EXPECT_EQ(countPixels(surface.image(), Qt::white), 40 * 30);
+
+    // A new background shows everywhere at the next clear.
+    surface.setBackground(RGB(1, 2, 3));
+    surface.clear();
+    EXPECT_EQ(countPixels(surface.image(), QColor(1, 2, 3)), 40 * 30);
 }
 
 TEST(ImageSurface, RatioTwoKeepsLinesOneDipWide) {

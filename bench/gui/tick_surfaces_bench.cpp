@@ -1,0 +1,140 @@
+// A whole animation tick in the heaviest case the window meets: all eight
+// paths on and fading at speed 5, so every tick recomputes the channel,
+// clears the eye diagrams and draws ten eyes (about 120 000 segments) and
+// the spectrum into the same image-backed surfaces the window uses.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "animation/timer_tick.h"
+#include "app/form_load.h"
+#include "app/qt/image_surface.h"
+#include "app/qt/twips.h"
+#include "app/user_actions.h"
+
+namespace tarvel::view {
+namespace {
+
+constexpr std::array<ControlKind, 4> kPictures{ControlKind::PicIndividual, ControlKind::PicCombo,
+                                               ControlKind::PicSumGraph, ControlKind::PicSpectrum};
+
+struct FadingChannel {
+    // ratio 0: no surfaces at all, the core's own share of the tick.
+    explicit FadingChannel(qreal ratio) {
+        for (std::size_t k = 0; k < kPictures.size() && ratio > 0; ++k) {
+            PictureBox& box = form->picture(kPictures[k]);
+            surfaces[k] = std::make_unique<ImageSurface>(
+                QSize(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight()))),
+                nullptr, ratio);
+            box.attach(surfaces[k].get());
+        }
+        Form_Load(*form);
+        for (int i = 0; i < kPathCount; ++i) {
+            clickMarker(*form, i);
+            clickMarker(*form, i);
+        }
+        clickRandom(*form);
+        setFadeValue(*form, 5);
+        tick();
+    }
+
+    void tick() {
+        Timer1_Timer(*form);
+        for (auto& surface : surfaces) {
+            if (surface) surface->flush();
+        }
+    }
+
+    std::uint64_t segmentsPerTick() const {
+        std::uint64_t n = 0;
+        for (ControlKind kind : kPictures) n += form->picture(kind).linesSinceClear;
+        return n;
+    }
+
+    std::unique_ptr<Form> form = std::make_unique<Form>();
+    std::array<std::unique_ptr<ImageSurface>, 4> surfaces{};
+};
+
+void BM_FadingTickIntoSurfaces(benchmark::State& state) {
+    FadingChannel channel(static_cast<qreal>(state.range(0)));
+    for (auto _ : state) {
+        channel.tick();
+        benchmark::ClobberMemory();
+    }
+    state.counters["segments"] = static_cast<double>(channel.segmentsPerTick());
+    static constexpr std::array<const char*, 3> kLabels{"no surfaces", "device pixel ratio 1",
+                                                         "device pixel ratio 2"};
+    state.SetLabel(kLabels[static_cast<std::size_t>(state.range(0))]);
+}
+BENCHMARK(BM_FadingTickIntoSurfaces)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The drawing alone: the segments of one fading tick, recorded once and
+// handed again to the surfaces, so the rasteriser's share shows apart from
+// the core's.
+class Recorder : public Surface {
+public:
+    struct Segment {
+        float x1, y1, x2, y2;
+    };
+    void clear() override { segments.clear(); }
+    void setColour(Colour) override {}
+    void line(float x1, float y1, float x2, float y2) override {
+        segments.push_back({x1, y1, x2, y2});
+    }
+    std::vector<Segment> segments;
+};
+
+void BM_DrawOneTicksSegments(benchmark::State& state) {
+    const qreal ratio = static_cast<qreal>(state.range(0));
+    auto form = std::make_unique<Form>();
+    std::array<Recorder, 4> recorders;
+    std::array<std::unique_ptr<ImageSurface>, 4> surfaces;
+    for (std::size_t k = 0; k < kPictures.size(); ++k) {
+        PictureBox& box = form->picture(kPictures[k]);
+        box.attach(&recorders[k]);
+        surfaces[k] = std::make_unique<ImageSurface>(
+            QSize(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight()))), nullptr,
+            ratio);
+    }
+    Form_Load(*form);
+    for (int i = 0; i < kPathCount; ++i) {
+        clickMarker(*form, i);
+        clickMarker(*form, i);
+    }
+    clickRandom(*form);
+    setFadeValue(*form, 5);
+    Timer1_Timer(*form);
+
+    std::size_t count = 0;
+    for (auto _ : state) {
+        count = 0;
+        for (std::size_t k = 0; k < surfaces.size(); ++k) {
+            for (const Recorder::Segment& s : recorders[k].segments) {
+                surfaces[k]->line(s.x1, s.y1, s.x2, s.y2);
+            }
+            count += recorders[k].segments.size();
+            surfaces[k]->flush();
+        }
+        benchmark::ClobberMemory();
+    }
+    state.counters["segments"] = static_cast<double>(count);
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
+}
+BENCHMARK(BM_DrawOneTicksSegments)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace tarvel::view
