@@ -8,11 +8,11 @@ namespace tarvel::view {
 
 class DragOutline : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DragOutline(QWidget* parent);
     void centreOn(QPointF parentPos);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -20,16 +20,21 @@
 
 // The logo lives in the view library's resources; a static library must
 // register them itself, from outside any namespace.
-static void registerViewResources() { Q_INIT_RESOURCE(view_resources); }
+static void registerViewResources() {
+    Q_INIT_RESOURCE(view_resources);
+}
 
 namespace tarvel::view {
 namespace {
 
 Qt::Alignment alignmentOf(Align align) {
     switch (align) {
-        case Align::Right: return Qt::AlignRight | Qt::AlignTop;
-        case Align::Centre: return Qt::AlignHCenter | Qt::AlignTop;
-        default: return Qt::AlignLeft | Qt::AlignTop;
+        case Align::Right:
+            return Qt::AlignRight | Qt::AlignTop;
+        case Align::Centre:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        default:
+            return Qt::AlignLeft | Qt::AlignTop;
     }
 }
 
@@ -135,7 +140,8 @@ void Form1::buildLabels() {
     label2_ = makeLabel(form_->label2, this);
     label1_ = makeLabel(form_->label1, this);
     for (int i = 0; i < kLabelCount; ++i) {
-        lblAt_[static_cast<std::size_t>(i)] = makeLabel(form_->lblAt[static_cast<std::size_t>(i)], this);
+        lblAt_[static_cast<std::size_t>(i)] =
+            makeLabel(form_->lblAt[static_cast<std::size_t>(i)], this);
     }
     imgZelm_ = new QLabel(this);
     imgZelm_->setGeometry(widgetRectOf(form_->imgZelm));
@@ -267,19 +273,32 @@ void Form1::applyTabOrder() {
 QWidget* Form1::widgetFor(ControlRef control) const {
     const auto i = static_cast<std::size_t>(control.index);
     switch (control.kind) {
-        case ControlKind::Label1: return label1_;
-        case ControlKind::Label2: return label2_;
-        case ControlKind::LblAt: return i < lblAt_.size() ? lblAt_[i] : nullptr;
-        case ControlKind::CmdSource: return i < markers_.size() ? markers_[i] : nullptr;
-        case ControlKind::CmdRand: return cmdRand_;
-        case ControlKind::CmdGo: return i < cmdGo_.size() ? cmdGo_[i] : nullptr;
-        case ControlKind::HscFade: return hscFade_;
-        case ControlKind::VscSpectrumRange: return vscSpectrumRange_;
-        case ControlKind::CmbSymbol: return cmbSymbol_;
-        case ControlKind::ImgZelm: return imgZelm_;
-        case ControlKind::ChkLinear: return chkLinear_;
-        case ControlKind::ChkMemory: return chkMemory_;
-        default: return surface(control.kind);
+        case ControlKind::Label1:
+            return label1_;
+        case ControlKind::Label2:
+            return label2_;
+        case ControlKind::LblAt:
+            return i < lblAt_.size() ? lblAt_[i] : nullptr;
+        case ControlKind::CmdSource:
+            return i < markers_.size() ? markers_[i] : nullptr;
+        case ControlKind::CmdRand:
+            return cmdRand_;
+        case ControlKind::CmdGo:
+            return i < cmdGo_.size() ? cmdGo_[i] : nullptr;
+        case ControlKind::HscFade:
+            return hscFade_;
+        case ControlKind::VscSpectrumRange:
+            return vscSpectrumRange_;
+        case ControlKind::CmbSymbol:
+            return cmbSymbol_;
+        case ControlKind::ImgZelm:
+            return imgZelm_;
+        case ControlKind::ChkLinear:
+            return chkLinear_;
+        case ControlKind::ChkMemory:
+            return chkMemory_;
+        default:
+            return surface(control.kind);
     }
 }
 
@@ -289,11 +308,16 @@ MarkerButton* Form1::marker(int index) const {
 
 ImageSurface* Form1::surface(ControlKind picture) const {
     switch (picture) {
-        case ControlKind::PicIndividual: return picIndividual_;
-        case ControlKind::PicCombo: return picCombo_;
-        case ControlKind::PicSumGraph: return picSumGraph_;
-        case ControlKind::PicSpectrum: return picSpectrum_;
-        default: return nullptr;
+        case ControlKind::PicIndividual:
+            return picIndividual_;
+        case ControlKind::PicCombo:
+            return picCombo_;
+        case ControlKind::PicSumGraph:
+            return picSumGraph_;
+        case ControlKind::PicSpectrum:
+            return picSpectrum_;
+        default:
+            return nullptr;
     }
 }
 

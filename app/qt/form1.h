@@ -26,7 +26,7 @@ class MarkerButton;
 
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -46,11 +46,11 @@ public:
     // what changed. Runs after every event and every tick.
     void syncFromCore();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void buildLabels();
     void buildButtons();
     void buildBars();

@@ -60,7 +60,9 @@ void ImageSurface::clear() {
     inked_ = {};
 }
 
-void ImageSurface::setColour(Colour colour) { pen_ = toPixel(colour); }
+void ImageSurface::setColour(Colour colour) {
+    pen_ = toPixel(colour);
+}
 
 void ImageSurface::line(float x1, float y1, float x2, float y2) {
     // Most eye-diagram segments lie beside the box: turn them away first.

@@ -7,14 +7,14 @@
 #include <QFrame>
 #include <QImage>
 
-#include "app/surface.h"
 #include "app/qt/line_rasteriser.h"
+#include "app/surface.h"
 
 namespace tarvel::view {
 
 class ImageSurface : public QFrame, public Surface {
     Q_OBJECT
-public:
+  public:
     static constexpr int kBorderDip = 2;
 
     // innerSize: the drawing area in DIP. fixedRatio > 0 pins the device
@@ -35,15 +35,15 @@ public:
     // stay as it is: the surface writes into its pixels directly.
     const QImage& image() const { return image_; }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void createImage(qreal ratio);
 
     QSize innerSize_;

@@ -55,7 +55,9 @@ inline int floorToInt(double v) {
 }
 
 // The pixel whose centre is nearest: pixel i covers [i - 0.5, i + 0.5).
-inline int pixelOf(double v) { return floorToInt(v + 0.5); }
+inline int pixelOf(double v) {
+    return floorToInt(v + 0.5);
+}
 
 // One segment walked along its major axis `a` (extent majorSize), setting
 // `thickness` pixels along the minor axis `b` (extent minorSize) per step.
@@ -129,12 +131,11 @@ inline PixelRect drawLine(const PixelTarget& target, double x1, double y1, doubl
     const double dy = y2 - y1;
     if ((dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy)) {
         auto offset = [stride](int column, int row) { return row * stride + column; };
-        return walk(pixels, offset, target.width, target.height, x1, y1, x2, y2, colour,
-                    thickness);
+        return walk(pixels, offset, target.width, target.height, x1, y1, x2, y2, colour, thickness);
     }
     auto offset = [stride](int row, int column) { return row * stride + column; };
-    const PixelRect r = walk(pixels, offset, target.height, target.width, y1, x1, y2, x2, colour,
-                             thickness);
+    const PixelRect r =
+        walk(pixels, offset, target.height, target.width, y1, x1, y2, x2, colour, thickness);
     return {r.top, r.left, r.bottom, r.right};
 }
 

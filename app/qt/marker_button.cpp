@@ -1,9 +1,10 @@
 #include "app/qt/marker_button.h"
 
+#include <qdrawutil.h>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace tarvel::view {
 namespace {
@@ -27,10 +28,14 @@ MarkerButton::MarkerButton(int index, QWidget* parent) : QPushButton(parent), in
 
 int MarkerButton::buttonCode(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
     }
 }
 
@@ -60,8 +65,8 @@ void MarkerButton::paintEvent(QPaintEvent*) {
     qDrawWinButton(&painter, rect(), palette(), isDown(), nullptr);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1,
-                                         -kFocusInset - 1));
+        painter.drawRect(
+            rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
     }
 }
 

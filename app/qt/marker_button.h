@@ -11,7 +11,7 @@ namespace tarvel::view {
 
 class MarkerButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     MarkerButton(int index, QWidget* parent);
 
     int index() const { return index_; }
@@ -26,14 +26,14 @@ public:
     // The window system's button codes: 1 left, 2 right, 4 middle.
     static int buttonCode(Qt::MouseButton button);
 
-signals:
+  signals:
     void mousePressedOn(int index, int buttonCode, QPointF parentPos);
     void characterTyped(int index, int characterCode);
     void dragMovedTo(QPointF parentPos);
     void dragReleasedAt(QPointF parentPos);
     void dragLost();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -42,7 +42,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     QPointF parentPos(const QMouseEvent* event) const;
     void endDrag();
 

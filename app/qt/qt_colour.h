@@ -9,9 +9,13 @@
 
 namespace tarvel::view {
 
-inline QColor toQColor(Colour c) { return {redOf(c), greenOf(c), blueOf(c)}; }
+inline QColor toQColor(Colour c) {
+    return {redOf(c), greenOf(c), blueOf(c)};
+}
 
-inline Colour fromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+inline Colour fromQColor(const QColor& c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
 
 // An opaque pixel of QImage::Format_RGB32 / ARGB32.
 inline std::uint32_t toPixel(Colour c) {

@@ -10,11 +10,11 @@
 namespace tarvel::view {
 
 class QtMessageBox : public MessageBox {
-public:
+  public:
     explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
     void show(std::string_view text) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -12,8 +12,12 @@ namespace tarvel::view {
 
 constexpr double kTwipsPerDip = 15.0;
 
-inline double toDip(float twips) { return static_cast<double>(twips) / kTwipsPerDip; }
-inline float toTwips(double dip) { return static_cast<float>(dip * kTwipsPerDip); }
+inline double toDip(float twips) {
+    return static_cast<double>(twips) / kTwipsPerDip;
+}
+inline float toTwips(double dip) {
+    return static_cast<float>(dip * kTwipsPerDip);
+}
 
 inline QRectF dipRectOf(const Box& box) {
     return {toDip(box.left), toDip(box.top), toDip(box.width), toDip(box.height)};

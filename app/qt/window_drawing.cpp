@@ -10,8 +10,8 @@ namespace tarvel::view {
 namespace {
 
 bool sameLine(const LineShape& a, const LineShape& b) {
-    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
-           a.widthPx == b.widthPx && a.visible == b.visible;
+    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.widthPx == b.widthPx &&
+           a.visible == b.visible;
 }
 
 bool sameFrame(const FilledShape& a, const FilledShape& b) {

@@ -1,8 +1,9 @@
 // Benchmark main with a QApplication on Qt's offscreen platform: the
 // surfaces are widgets, though they are never shown here.
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

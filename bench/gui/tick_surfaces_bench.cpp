@@ -27,8 +27,8 @@ struct FadingChannel {
         for (std::size_t k = 0; k < kPictures.size() && ratio > 0; ++k) {
             PictureBox& box = form->picture(kPictures[k]);
             surfaces[k] = std::make_unique<ImageSurface>(
-                QSize(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight()))),
-                nullptr, ratio);
+                QSize(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight()))), nullptr,
+                ratio);
             box.attach(surfaces[k].get());
         }
         Form_Load(*form);
@@ -66,7 +66,7 @@ void BM_FadingTickIntoSurfaces(benchmark::State& state) {
     }
     state.counters["segments"] = static_cast<double>(channel.segmentsPerTick());
     static constexpr std::array<const char*, 3> kLabels{"no surfaces", "device pixel ratio 1",
-                                                         "device pixel ratio 2"};
+                                                        "device pixel ratio 2"};
     state.SetLabel(kLabels[static_cast<std::size_t>(state.range(0))]);
 }
 BENCHMARK(BM_FadingTickIntoSurfaces)
@@ -81,7 +81,7 @@ BENCHMARK(BM_FadingTickIntoSurfaces)
 // handed again to the surfaces, so the rasteriser's share shows apart from
 // the core's.
 class Recorder : public Surface {
-public:
+  public:
     struct Segment {
         float x1, y1, x2, y2;
     };

@@ -16,7 +16,7 @@ namespace {
 using K = ControlKind;
 
 class Form1Controls : public WindowTest {
-protected:
+  protected:
     template <typename W>
     W* widget(K kind, int index = 0) {
         return qobject_cast<W*>(window->widgetFor({kind, index}));

@@ -17,7 +17,9 @@ namespace {
 
 using K = ControlKind;
 
-QRect expectedRect(const Box& b) { return dipRectOfTwips(b.left, b.top, b.width, b.height); }
+QRect expectedRect(const Box& b) {
+    return dipRectOfTwips(b.left, b.top, b.width, b.height);
+}
 
 template <typename W>
 W* as(QWidget* widget) {
@@ -54,7 +56,8 @@ TEST_F(Form1Layout, LabelsSitAtTheirPlacesWithTheirTextFontAndAlignment) {
     };
     check(form().label1, {K::Label1, 0});
     check(form().label2, {K::Label2, 0});
-    for (int i = 0; i < kLabelCount; ++i) check(form().lblAt[static_cast<std::size_t>(i)], {K::LblAt, i});
+    for (int i = 0; i < kLabelCount; ++i)
+        check(form().lblAt[static_cast<std::size_t>(i)], {K::LblAt, i});
 
     // A few places and texts spelled out, independent of the records.
     EXPECT_EQ(window->widgetFor({K::Label2, 0})->geometry(), QRect(12, 8, 57, 29));
@@ -157,8 +160,8 @@ TEST_F(Form1Layout, TabWalksTheFocusOrderStartingOnStart) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const ControlRef expected = order[step % order.size()];
         EXPECT_EQ(QApplication::focusWidget(), window->widgetFor(expected))
-            << "step " << step << " expected kind " << static_cast<int>(expected.kind)
-            << " index " << expected.index;
+            << "step " << step << " expected kind " << static_cast<int>(expected.kind) << " index "
+            << expected.index;
     }
 }
 

@@ -12,7 +12,9 @@
 namespace tarvel::view::test {
 namespace {
 
-QColor colourOf(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor colourOf(Colour c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 
 class Form1Pixels : public WindowTest {};
 
@@ -20,7 +22,7 @@ TEST_F(Form1Pixels, ParkedMarkerShowsTheFaceAndTheAxesAreBlack) {
     const QImage shot = snapshot();
     ASSERT_EQ(shot.size(), QSize(953, 701));
     const QColor face = QApplication::palette().color(QPalette::Button);
-    EXPECT_EQ(shot.pixelColor(36, 272), face);  // centre of the parking stack
+    EXPECT_EQ(shot.pixelColor(36, 272), face);                // centre of the parking stack
     EXPECT_EQ(shot.pixelColor(36, 150), QColor(Qt::black));   // power axis, x 540 twips
     EXPECT_EQ(shot.pixelColor(200, 272), QColor(Qt::black));  // delay axis, y 4080 twips
     EXPECT_EQ(shot.pixelColor(36, 45), QColor(Qt::black));    // under the arrow head's tip

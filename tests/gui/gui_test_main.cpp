@@ -2,8 +2,9 @@
 // is asked for, no scaling from the environment (checks are made at logical
 // pixels), and every Qt warning kept so that the tests can fail on one.
 
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 #include "tests/gui/window_fixture.h"
 

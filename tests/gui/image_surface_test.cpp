@@ -1,9 +1,10 @@
 #include "app/qt/image_surface.h"
 
+#include <gtest/gtest.h>
+
 #include <QPainter>
 #include <QSignalSpy>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 namespace tarvel::view {
 namespace {
@@ -71,7 +72,7 @@ TEST(ImageSurface, MatchesPlainPainterLinesOnThePixelGrid) {
     reference.fill(Qt::white);
     QPainter painter(&reference);
     painter.setPen(QPen(Qt::black, 0));
-    const QList<QLine> lines{{3, 4, 50, 4},  {7, 2, 7, 35},   {10, 10, 30, 30},
+    const QList<QLine> lines{{3, 4, 50, 4},   {7, 2, 7, 35},     {10, 10, 30, 30},
                              {55, 5, 35, 25}, {-10, 20, 80, 20}, {20, -5, 20, 60}};
     for (const QLine& l : lines) {
         painter.drawLine(l);

@@ -15,9 +15,7 @@ constexpr std::uint32_t kInk = 0xFFC00000u;
 struct Canvas {
     Canvas(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w * h), kPaper) {}
     PixelTarget target() { return {pixels.data(), width, height, width}; }
-    std::uint32_t at(int x, int y) const {
-        return pixels[static_cast<std::size_t>(y * width + x)];
-    }
+    std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
     bool inked(int x, int y) const { return at(x, y) != kPaper; }
     int inkCount() const {
         int n = 0;
@@ -91,7 +89,8 @@ TEST(LineRasteriser, EveryStepHoldsThePixelUnderTheIdealLine) {
         const double b2 = firstIsOne ? (xMajor ? y2 : x2) : (xMajor ? y1 : x1);
         int previous = -1;
         int steps = 0;
-        for (int s = static_cast<int>(std::lround(a1)); s <= static_cast<int>(std::lround(a2)); ++s) {
+        for (int s = static_cast<int>(std::lround(a1)); s <= static_cast<int>(std::lround(a2));
+             ++s) {
             const double at = std::clamp(static_cast<double>(s), a1, a2);
             const double ideal = a2 > a1 ? b1 + (b2 - b1) * (at - a1) / (a2 - a1) : b1;
             int found = -1, count = 0;
@@ -142,10 +141,10 @@ TEST(LineRasteriser, ClippedLineIsTheWindowOfTheUnclippedOne) {
 
 TEST(LineRasteriser, SegmentsOutsideOrNotFiniteDrawNothing) {
     Canvas c(30, 20);
-    EXPECT_TRUE(c.line(-40.0, 3.0, -0.6, 15.0).isEmpty());   // left of the target
-    EXPECT_TRUE(c.line(29.5, 3.0, 90.0, 15.0).isEmpty());    // nearer to pixel 30 than 29
-    EXPECT_TRUE(c.line(2.0, -9.0, 25.0, -0.6).isEmpty());   // above
-    EXPECT_TRUE(c.line(2.0, 20.0, 25.0, 29.0).isEmpty());    // below
+    EXPECT_TRUE(c.line(-40.0, 3.0, -0.6, 15.0).isEmpty());    // left of the target
+    EXPECT_TRUE(c.line(29.5, 3.0, 90.0, 15.0).isEmpty());     // nearer to pixel 30 than 29
+    EXPECT_TRUE(c.line(2.0, -9.0, 25.0, -0.6).isEmpty());     // above
+    EXPECT_TRUE(c.line(2.0, 20.0, 25.0, 29.0).isEmpty());     // below
     EXPECT_TRUE(c.line(-20.0, 10.0, 10.0, -20.0).isEmpty());  // passes by the corner
     EXPECT_TRUE(c.line(NAN, 3.0, 10.0, 3.0).isEmpty());
     EXPECT_TRUE(c.line(1.0, 3.0, 10.0, INFINITY).isEmpty());

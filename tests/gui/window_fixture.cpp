@@ -26,7 +26,9 @@ void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
-void installWarningRecorder() { qInstallMessageHandler(recordWarning); }
+void installWarningRecorder() {
+    qInstallMessageHandler(recordWarning);
+}
 
 QStringList takeWarnings() {
     QStringList taken;
@@ -57,14 +59,18 @@ void WindowTest::TearDown() {
     EXPECT_EQ(takeWarnings().join(QLatin1Char('\n')).toStdString(), "");
 }
 
-QImage WindowTest::snapshot() { return window->grab().toImage(); }
+QImage WindowTest::snapshot() {
+    return window->grab().toImage();
+}
 
 void WindowTest::press(QWidget* widget, Qt::MouseButton button, QPoint pos) {
     QTest::mousePress(widget, button, {}, pos);
     held_.push_back({widget, button});
 }
 
-void WindowTest::moveTo(QWidget* widget, QPoint pos) { QTest::mouseMove(widget, pos); }
+void WindowTest::moveTo(QWidget* widget, QPoint pos) {
+    QTest::mouseMove(widget, pos);
+}
 
 void WindowTest::release(QWidget* widget, Qt::MouseButton button, QPoint pos) {
     QTest::mouseRelease(widget, button, {}, pos);

@@ -3,11 +3,12 @@
 // which buttons they hold (so that TearDown can let go of them), and a
 // recorder of Qt's warnings.
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
-#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -23,7 +24,7 @@ QStringList takeWarnings();
 QRect dipRectOfTwips(float left, float top, float width, float height);
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -41,7 +42,7 @@ protected:
 
     std::unique_ptr<Form1> window;
 
-private:
+  private:
     struct Held {
         QPointer<QWidget> widget;
         Qt::MouseButton button;
