@@ -51,7 +51,7 @@ class ImageSurface : public QFrame, public Surface {
     qreal ratio_ = 1;
     QImage image_;
     PixelTarget target_;
-    PixelRect dirty_;  // to repaint at the next flush
+    PixelRect dirty_;  // cleared areas to repaint at the next flush
     PixelRect inked_;  // drawn on since the last clear
     double twipsToPixels_ = 1.0 / 15.0;
     // Twips beyond which a segment cannot touch the image (with a margin).
