@@ -2,6 +2,7 @@
 // over text): markers in their colours, the axes and impulse lines.
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QtTest/QTest>
 
 #include "app/qt/image_surface.h"
@@ -50,6 +51,28 @@ TEST_F(Form1Pixels, SwitchedOnMarkerShowsItsColourAndItsImpulseLine) {
     const QImage off = snapshot();
     EXPECT_EQ(off.pixelColor(92, 136), QApplication::palette().color(QPalette::Button));
     EXPECT_NE(off.pixelColor(lineBelowMarker), QColor(Qt::black));
+}
+
+TEST_F(Form1Pixels, FadingShowsTheFrameInPlaceOfTheMarker) {
+    dragMarker(7, QPoint(100, 133));
+    click(window->marker(7));
+    click(window->marker(7));
+    qobject_cast<QScrollBar*>(window->widgetFor({ControlKind::HscFade, 0}))->setValue(5);
+    window->tick();
+
+    const FilledShape& frame = form().cmdShape[7];
+    ASSERT_TRUE(frame.visible);
+    EXPECT_TRUE(window->marker(7)->isHidden());
+    const QPoint frameCentre(qRound((frame.left + 187.5) / 15), qRound((frame.top + 187.5) / 15));
+    EXPECT_EQ(snapshot().pixelColor(frameCentre), colourOf(frame.fillColour));
+
+    // Fading off: the marker returns and the frame is gone from the window.
+    qobject_cast<QScrollBar*>(window->widgetFor({ControlKind::HscFade, 0}))->setValue(0);
+    EXPECT_FALSE(window->marker(7)->isHidden());
+    EXPECT_FALSE(form().cmdShape[7].visible);
+    if (!window->marker(7)->geometry().contains(frameCentre)) {
+        EXPECT_NE(snapshot().pixelColor(frameCentre), colourOf(frame.fillColour));
+    }
 }
 
 TEST_F(Form1Pixels, EyeSurfaceShowsTheStartUpTraceAndEmptiesOnAClick) {
