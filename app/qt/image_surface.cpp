@@ -75,12 +75,14 @@ void ImageSurface::line(float x1, float y1, float x2, float y2) {
         drawLine(target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
                  static_cast<double>(x2) * s, static_cast<double>(y2) * s, pen_, thickness_);
     inked_.unite(drawn);
+    drawnSinceFlush_ = true;
 }
 
 void ImageSurface::flush() {
     // What was drawn since the last clear is repainted whole: one rectangle
     // per segment would cost more than the few pixels it saves.
-    dirty_.unite(inked_);
+    if (drawnSinceFlush_) dirty_.unite(inked_);
+    drawnSinceFlush_ = false;
     if (dirty_.isEmpty()) return;
     // Device pixels back to DIP, rounded outwards, inside the frame.
     const int left = static_cast<int>(std::floor(dirty_.left / ratio_));

@@ -53,6 +53,7 @@ class ImageSurface : public QFrame, public Surface {
     PixelTarget target_;
     PixelRect dirty_;  // cleared areas to repaint at the next flush
     PixelRect inked_;  // drawn on since the last clear
+    bool drawnSinceFlush_ = false;
     double twipsToPixels_ = 1.0 / 15.0;
     // Twips beyond which a segment cannot touch the image (with a margin).
     float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;

@@ -112,8 +112,8 @@ inline PixelRect walk(std::uint32_t* pixels, Offset offsetOf, int majorSize, int
 // The common case of the eye diagrams, a short flat segment drawn left to
 // right wholly inside the target (rows from.. from + thickness - 1 too): the
 // same arithmetic as walk(), without its clipping and swapping.
-inline PixelRect flatInside(const PixelTarget& target, double x1, double y1, double x2,
-                            double y2, std::uint32_t colour, int thickness) {
+inline PixelRect flatInside(const PixelTarget& target, double x1, double y1, double x2, double y2,
+                            std::uint32_t colour, int thickness) {
     const int first = static_cast<int>(x1 + 0.5);  // x1 >= 0: truncation is floor
     const int last = static_cast<int>(x2 + 0.5);
     const double slope = x2 > x1 ? (y2 - y1) / (x2 - x1) : 0.0;
@@ -144,8 +144,8 @@ inline PixelRect drawLine(const PixelTarget& target, double x1, double y1, doubl
     const double dx = x2 - x1;
     const double dy = y2 - y1;
     // Written so that NaN and infinite coordinates take the general path.
-    if (dx >= (dy < 0 ? -dy : dy) && x1 >= 0 && x2 < target.width - 0.5 &&
-        std::min(y1, y2) >= 0 && std::max(y1, y2) < target.height - thickness) {
+    if (dx >= (dy < 0 ? -dy : dy) && x1 >= 0 && x2 < target.width - 0.5 && std::min(y1, y2) >= 0 &&
+        std::max(y1, y2) < target.height - thickness) {
         return rasteriser_detail::flatInside(target, x1, y1, x2, y2, colour, thickness);
     }
     // Most eye-diagram segments miss the box sideways: reject them first.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest/QTest>
 
@@ -96,6 +97,27 @@ TEST(ImageSurface, PaintsItsDrawingInsideTheFrame) {
     EXPECT_NE(grabbed.pixelColor(1, 1), kRed);  // the border
     // Kept until cleared: a second paint shows the same.
     EXPECT_EQ(surface.grab().toImage(), grabbed);
+}
+
+// What reaches the screen: a drawing shows after flush() asks for its repaint,
+// and only then (the offscreen screen grabs what was really painted).
+TEST(ImageSurface, FlushRepaintsWhatWasDrawn) {
+    ImageSurface surface(QSize(40, 30), nullptr, 1.0);
+    surface.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+    auto onScreen = [&](QPoint p) {
+        QCoreApplication::processEvents();
+        return surface.screen()->grabWindow(surface.winId()).toImage().pixelColor(p);
+    };
+    surface.setColour(RGB(192, 0, 0));
+    surface.line(150, 150, 450, 150);  // DIP (10, 10) to (30, 10)
+    EXPECT_EQ(onScreen(QPoint(22, 12)), QColor(Qt::white));
+    surface.flush();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(QPoint(22, 12)) == kRed; }, 2000));
+
+    surface.clear();
+    surface.flush();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(QPoint(22, 12)) == Qt::white; }, 2000));
 }
 
 TEST(ImageSurface, LeftClickOnTheBoxIsReported) {
