@@ -1,5 +1,6 @@
 #include "tests/gui/window_fixture.h"
 
+#include <QScreen>
 #include <QtTest/QTest>
 #include <algorithm>
 
@@ -59,8 +60,11 @@ void WindowTest::TearDown() {
     EXPECT_EQ(takeWarnings().join(QLatin1Char('\n')).toStdString(), "");
 }
 
+// What the screen shows: pending repaints run first, so a change that the
+// window forgot to repaint shows up as a stale picture.
 QImage WindowTest::snapshot() {
-    return window->grab().toImage();
+    QCoreApplication::processEvents();
+    return window->screen()->grabWindow(window->winId()).toImage();
 }
 
 void WindowTest::press(QWidget* widget, Qt::MouseButton button, QPoint pos) {
