@@ -94,6 +94,20 @@ TEST_F(Form1Editing, SpaceClicksTheFocusedMarkerOncePerPress) {
     EXPECT_TRUE(isPathOn(form(), 7));
 }
 
+TEST_F(Form1Editing, ADragEndsWithNoDropWhenFadingHidesTheMarker) {
+    MarkerButton* marker = window->marker(7);
+    click(marker);
+    click(marker);
+    form().hscFade.value = 5;  // the speed is read by the next tick
+    press(marker, Qt::RightButton);
+    ASSERT_TRUE(marker->isDragging());
+    window->tick();
+    EXPECT_TRUE(marker->isHidden());
+    EXPECT_FALSE(marker->isDragging());
+    EXPECT_FALSE(form().dragSource.has_value());
+    EXPECT_FALSE(window->findChild<DragOutline*>()->isVisible());
+}
+
 TEST_F(Form1Editing, HiddenMarkersGetNoEventsAndReappearAtTheirPlace) {
     form().cmdSource[3].visible = false;
     window->syncFromCore();
