@@ -114,6 +114,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     buildButtons();
     buildBars();
     buildSurfaces();
+    // The plot's toggles and its range bar overlap the spectrum box and lie
+    // above it, as the hit test has them.
+    chkLinear_->raise();
+    chkMemory_->raise();
+    vscSpectrumRange_->raise();
     dragOutline_ = new DragOutline(this);  // raised above all when it shows
     dragOutline_->resize(widgetRectOf(form_->cmdSource[0]).size());
     buildMarkers();

@@ -30,6 +30,20 @@ TEST_F(Form1Pixels, ParkedMarkerShowsTheFaceAndTheAxesAreBlack) {
     EXPECT_EQ(shot.pixelColor(200, 150), face);               // the empty diagram
 }
 
+TEST_F(Form1Pixels, PlotTogglesLieAboveTheSpectrumBox) {
+    // The toggles overlap the top of the white spectrum box; a point near
+    // their lower edge must show the toggle, not the box.
+    const QImage shot = snapshot();
+    const QColor white(Qt::white);
+    for (ControlKind toggle : {ControlKind::ChkLinear, ControlKind::ChkMemory}) {
+        QWidget* widget = window->widgetFor({toggle, 0});
+        ASSERT_TRUE(widget->isVisible());
+        const QPoint nearLowerLeft = widget->geometry().bottomLeft() + QPoint(4, -4);
+        EXPECT_NE(shot.pixelColor(nearLowerLeft), white);
+        EXPECT_EQ(window->childAt(widget->geometry().center()), widget);
+    }
+}
+
 TEST_F(Form1Pixels, SwitchedOnMarkerShowsItsColourAndItsImpulseLine) {
     dragMarker(7, QPoint(100, 133));  // the marker goes to Left 1200, Top 1860
     ASSERT_EQ(window->marker(7)->geometry(), QRect(80, 124, 25, 25));
