@@ -8,8 +8,8 @@ as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 
 build=build/package
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARVEL_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target tarvel-demo
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARVEL_BUILD_BENCH=OFF -DTARVEL_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)"
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls -t "$build"/tarvel-demo_*.deb | head -n 1)
 echo "Built $deb"
