@@ -13,7 +13,7 @@ foreach(size 16 24 32 48 64 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME tarvel-demo.png)
 endforeach()
-install(FILES README.md LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES README.md LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarvel-demo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvel-demo)
