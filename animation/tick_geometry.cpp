@@ -13,11 +13,4 @@ double pathAmplitude(float top) {
     return std::sqrt((3900 - static_cast<double>(top)) / 3540) + 0.00001;
 }
 
-std::int16_t nearestEven(double value) {
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
-    return static_cast<std::int16_t>(whole);
-}
-
 }  // namespace tarvel

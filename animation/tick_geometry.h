@@ -13,7 +13,4 @@ std::int16_t sampleShift(float left, double symbolTime);
 // Top 3900), plus 0.00001 so that a path on the axis still has a gain.
 double pathAmplitude(float top);
 
-// Nearest integer, halves to the even neighbour (1.5 -> 2, 4.5 -> 4).
-std::int16_t nearestEven(double value);
-
 }  // namespace tarvel

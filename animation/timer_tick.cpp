@@ -6,6 +6,7 @@
 #include "analysis/calc_channel.h"
 #include "animation/fade_path.h"
 #include "animation/tick_geometry.h"
+#include "app/integer_conversion.h"
 #include "display/plot_eye.h"
 #include "paths/path_state.h"
 
@@ -101,7 +102,7 @@ void Timer1_Timer(Form& form) {
         const std::int16_t shift = sampleShift(frame.left, state.dSymbolTime);
         const double amplitude = pathAmplitude(frame.top);
         PlotEye(state.dSymbolTime, state.dShapedSignal, form.picCombo, kEyeScale / amplitude,
-                nearestEven(1.5 * shift));
+                toInteger16(1.5 * shift));
         accumulateDelayedCopy(state, amplitude, static_cast<int>(std::floor(1.5 * shift)));
     }
 

@@ -115,17 +115,6 @@ std::string phaseTagText(double phase) {
     return text;
 }
 
-std::int16_t toInteger16(double value) {
-    if (std::isnan(value)) return 0;
-    constexpr double kLowest = std::numeric_limits<std::int16_t>::min();
-    constexpr double kHighest = std::numeric_limits<std::int16_t>::max();
-    const double clamped = std::clamp(value, kLowest, kHighest);
-    double rounded = std::floor(clamped);
-    const double fraction = clamped - rounded;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) rounded += 1;
-    return static_cast<std::int16_t>(rounded);
-}
-
 void cmdSource_Click(Form& form, int index) {
     CommandButton& marker = form.cmdSource[slot(index)];
     if (tagNumericValue(marker.tag) != kSelectedValue) {

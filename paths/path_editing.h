@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "app/integer_conversion.h"
 
 namespace tarvel {
 
@@ -24,11 +25,6 @@ double tagNumericValue(std::string_view tag);
 // writes a Double ("-1.5707963", "0", "3.74507021903992E-07"). Independent
 // of the C locale.
 std::string phaseTagText(double phase);
-
-// A pointer coordinate turned into a 16-bit Integer: nearest, ties to even.
-// Values beyond the 16-bit range (a pointer far outside the client area)
-// saturate at -32768 / 32767; NaN gives 0.
-std::int16_t toInteger16(double value);
 
 // Left click: the first selects the marker (tag "37", every other tag "0"),
 // a second on the selected marker switches its path on or off.

@@ -1,4 +1,5 @@
 #include "animation/tick_geometry.h"
+#include "app/integer_conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -34,16 +35,16 @@ TEST(TickGeometry, AmplitudeIsTheRootOfTheRelativePowerPlusAFloor) {
 }
 
 TEST(TickGeometry, NearestEvenSendsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(nearestEven(0.0), 0);
-    EXPECT_EQ(nearestEven(1.5), 2);
-    EXPECT_EQ(nearestEven(2.5), 2);
-    EXPECT_EQ(nearestEven(4.5), 4);
-    EXPECT_EQ(nearestEven(7.5), 8);
-    EXPECT_EQ(nearestEven(486.0), 486);
-    EXPECT_EQ(nearestEven(2.4999), 2);
-    EXPECT_EQ(nearestEven(2.5001), 3);
-    EXPECT_EQ(nearestEven(-1.5), -2);
-    EXPECT_EQ(nearestEven(-2.5), -2);
+    EXPECT_EQ(toInteger16(0.0), 0);
+    EXPECT_EQ(toInteger16(1.5), 2);
+    EXPECT_EQ(toInteger16(2.5), 2);
+    EXPECT_EQ(toInteger16(4.5), 4);
+    EXPECT_EQ(toInteger16(7.5), 8);
+    EXPECT_EQ(toInteger16(486.0), 486);
+    EXPECT_EQ(toInteger16(2.4999), 2);
+    EXPECT_EQ(toInteger16(2.5001), 3);
+    EXPECT_EQ(toInteger16(-1.5), -2);
+    EXPECT_EQ(toInteger16(-2.5), -2);
 }
 
 }  // namespace
