@@ -127,6 +127,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     Form_Load(*form_);
 
     connect(&timer_, &QTimer::timeout, this, &Form1::tick);
+    nameControls();
     syncFromCore();
     applyTabOrder();
     cmdGo_[0]->setFocus();

@@ -57,6 +57,9 @@ class Form1 : public QWidget {
     void buildSurfaces();
     void buildMarkers();
     void applyTabOrder();
+    // Names for assistive tools, set once; then the texts that follow the records.
+    void nameControls();
+    void syncAccessibleTexts();
     void connectMarker(MarkerButton* button);
 
     void syncMarkers();

@@ -77,6 +77,7 @@ void Form1::syncFromCore() {
     if (windowTitle() != title) setWindowTitle(title);
     syncMarkers();
     syncControls();
+    syncAccessibleTexts();
     syncTimer();
     syncWindowDrawing();
     for (ImageSurface* box : {picIndividual_, picCombo_, picSumGraph_, picSpectrum_}) box->flush();

@@ -1,0 +1,49 @@
+#include "app/qt/accessible_text.h"
+
+#include <cstdio>
+
+namespace tarvel::view {
+namespace {
+
+constexpr float kDelayZeroLeft = 360;
+constexpr float kTwipsPerMicrosecond = 1200;
+constexpr float kPowerZeroTop = 3900;
+constexpr float kTwipsOfFullPower = 3540;
+
+// Two decimals; a value that rounds to zero reads "0.00", never "-0.00".
+std::string twoDecimals(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    std::string result(text);
+    if (result == "-0.00") result = "0.00";
+    return result;
+}
+
+}  // namespace
+
+std::string markerAccessibleName(int index) {
+    return "Path " + std::to_string(index + 1);
+}
+
+std::string markerAccessibleDescription(bool switchedOn, float left, float top) {
+    const double delay =
+        static_cast<double>(left - kDelayZeroLeft) / static_cast<double>(kTwipsPerMicrosecond);
+    const double power =
+        static_cast<double>(kPowerZeroTop - top) / static_cast<double>(kTwipsOfFullPower);
+    return std::string(switchedOn ? "on" : "off") + ", delay " + twoDecimals(delay) +
+           " \u00b5s, relative power " + twoDecimals(power);
+}
+
+std::string valueAccessibleDescription(const std::string& value, const char* unit) {
+    if (value.empty()) return {};
+    return value + " " + unit;
+}
+
+const ValueField* valueFieldOf(int labelIndex) {
+    for (const ValueField& field : kValueFields) {
+        if (field.valueLabel == labelIndex) return &field;
+    }
+    return nullptr;
+}
+
+}  // namespace tarvel::view

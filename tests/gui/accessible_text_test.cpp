@@ -1,0 +1,60 @@
+// The spoken texts of markers and value fields, against hand-worked figures.
+
+#include "app/qt/accessible_text.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tarvel::view::test {
+namespace {
+
+TEST(AccessibleText, MarkersAreNamedPathOneToEight) {
+    EXPECT_EQ(markerAccessibleName(0), "Path 1");
+    EXPECT_EQ(markerAccessibleName(7), "Path 8");
+}
+
+TEST(AccessibleText, DescriptionReadsStateDelayAndPowerFromThePlace) {
+    // Parking place: delay 0 and power 0, whatever the state.
+    EXPECT_EQ(markerAccessibleDescription(false, 360, 3900),
+              "off, delay 0.00 \u00b5s, relative power 0.00");
+    // 840 twips right of delay 0 are 0.7 µs; 1770 twips above power 0 are half of 3540.
+    EXPECT_EQ(markerAccessibleDescription(true, 1200, 2130),
+              "on, delay 0.70 \u00b5s, relative power 0.50");
+    // The far corner of the editor's limits: 4860/1200 = 4.05, 3540/3540 = 1.
+    EXPECT_EQ(markerAccessibleDescription(true, 5220, 360),
+              "on, delay 4.05 \u00b5s, relative power 1.00");
+    // A drop place off the round figures: 2040/3540 = 0.576..., 15/1200 = 0.0125.
+    EXPECT_EQ(markerAccessibleDescription(true, 375, 1860),
+              "on, delay 0.01 \u00b5s, relative power 0.58");
+}
+
+TEST(AccessibleText, PlacesJustOutsideTheLimitsNeverReadMinusZero) {
+    EXPECT_EQ(markerAccessibleDescription(true, 359, 3901),
+              "on, delay 0.00 \u00b5s, relative power 0.00");
+}
+
+TEST(AccessibleText, ValueFieldsPairEachFigureWithItsRowTitleAndUnit) {
+    std::set<int> values, titles;
+    for (const ValueField& field : kValueFields) {
+        values.insert(field.valueLabel);
+        titles.insert(field.titleLabel);
+        EXPECT_EQ(valueFieldOf(field.valueLabel), &field);
+        EXPECT_EQ(valueFieldOf(field.titleLabel), nullptr);
+    }
+    EXPECT_EQ(values, (std::set<int>{19, 3, 7, 21, 24}));
+    EXPECT_EQ(titles, (std::set<int>{20, 1, 5, 23, 26}));
+    EXPECT_STREQ(valueFieldOf(19)->unit, "\u00b5s");
+    EXPECT_STREQ(valueFieldOf(24)->unit, "MHz");
+    EXPECT_EQ(valueFieldOf(0), nullptr);
+    EXPECT_EQ(valueFieldOf(-1), nullptr);
+}
+
+TEST(AccessibleText, FigureIsReadWithItsUnitAndBlankStaysBlank) {
+    EXPECT_EQ(valueAccessibleDescription("0.35", "\u00b5s"), "0.35 \u00b5s");
+    EXPECT_EQ(valueAccessibleDescription("Inf", "MHz"), "Inf MHz");
+    EXPECT_EQ(valueAccessibleDescription("", "MHz"), "");
+}
+
+}  // namespace
+}  // namespace tarvel::view::test
