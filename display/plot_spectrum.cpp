@@ -81,7 +81,8 @@ void drawTrace(PictureBox& pic, const SpectrumScale& scale, const BinVector& spe
 void PlotSpectrum(Form& form, const BinVector& dFreqSpectrum, PictureBox& picPic) {
     const bool linear = form.chkLinear.value == 1;
     picPic.clear();
-    const SpectrumScale scale(linear, picPic.innerWidth(), picPic.innerHeight(),
+    const SpectrumScale scale(linear, static_cast<double>(picPic.innerWidth()),
+                              static_cast<double>(picPic.innerHeight()),
                               form.vscSpectrumRange.value);
 
     updateMemory(form, dFreqSpectrum);
