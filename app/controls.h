@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,12 @@ struct PictureBox : Box {
     void line(float x1, float y1, float x2, float y2) {
         ++linesSinceClear;
         if (surface) surface->line(x1, y1, x2, y2);
+    }
+    // Points as x0, y0, x1, y1, ...: one segment between each two neighbours.
+    void polyline(std::span<const float> xy) {
+        if (xy.size() < 4) return;
+        linesSinceClear += xy.size() / 2 - 1;
+        if (surface) surface->polyline(xy);
     }
 };
 

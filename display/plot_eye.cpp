@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <cstddef>
 
 namespace tarvel {
 namespace {
@@ -20,32 +21,29 @@ void PlotEye(double dSymbolTime, const ComplexVector& dTimeData, PictureBox& pic
     const double width = static_cast<double>(picPic.innerWidth());
     // Value per unit of height: +-dScaleFactor lands 0.35 H either side of the centre.
     const double valuePerUnit = 2 / 0.7 / height * dScaleFactor;
+    const double centre = height * 0.5;
     // Sample steps per unit of width: the box spans 128 / T + 1 steps.
     const double stepsPerUnit = (128 / dSymbolTime + 1) / width;
-
-    // Every trace shares the same horizontal positions.
-    std::array<float, kSegmentsPerTrace + 1> x{};
-    for (int j = 0; j <= kSegmentsPerTrace; ++j) {
-        x[static_cast<std::size_t>(j)] = static_cast<float>((j - kLeftEdgePosition) / stepsPerUnit);
-    }
-    const auto y = [&](int sample) {
-        const double v = dTimeData[static_cast<std::size_t>(2 * sample)];
-        return static_cast<float>(-v / valuePerUnit + height * 0.5);
-    };
 
     assert(kFirstTrace * kSamplesPerSymbol - iShift >= 0);
     assert(2 * (kLastTrace * kSamplesPerSymbol + kSegmentsPerTrace - iShift) <
            static_cast<int>(dTimeData.size()));
 
+    // One trace as interleaved points (x, y); every trace shares the x values.
+    constexpr std::size_t kTracePoints = kSegmentsPerTrace + 1;
+    std::array<float, 2 * kTracePoints> trace{};
+    for (std::size_t j = 0; j < kTracePoints; ++j) {
+        trace[2 * j] = static_cast<float>((static_cast<int>(j) - kLeftEdgePosition) / stepsPerUnit);
+    }
+
     for (int i = kFirstTrace; i <= kLastTrace; ++i) {
-        const int start = kSamplesPerSymbol * i - iShift;
-        float previousY = y(start);
-        for (int j = 0; j < kSegmentsPerTrace; ++j) {
-            const float nextY = y(start + j + 1);
-            picPic.line(x[static_cast<std::size_t>(j)], previousY,
-                        x[static_cast<std::size_t>(j + 1)], nextY);
-            previousY = nextY;
+        // Real parts only: every other element from the trace's first sample.
+        const double* samples =
+            dTimeData.data() + 2 * static_cast<std::ptrdiff_t>(kSamplesPerSymbol * i - iShift);
+        for (std::size_t j = 0; j < kTracePoints; ++j) {
+            trace[2 * j + 1] = static_cast<float>(-samples[2 * j] / valuePerUnit + centre);
         }
+        picPic.polyline(trace);
     }
 }
 

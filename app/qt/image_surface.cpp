@@ -78,6 +78,24 @@ void ImageSurface::line(float x1, float y1, float x2, float y2) {
     drawnSinceFlush_ = true;
 }
 
+// The same segments as line() one by one. The runs of segments at either
+// end that lie wholly beside the box are turned away first: an eye-diagram
+// trace reaches the box only in its middle third.
+void ImageSurface::polyline(std::span<const float> xy) {
+    std::size_t first = 0;
+    std::size_t end = xy.size() / 2;  // one past the last point
+    const auto leftOfBox = [&](std::size_t point) { return xy[2 * point] < reachLeft_; };
+    const auto rightOfBox = [&](std::size_t point) { return xy[2 * point] > reachRight_; };
+    while (first + 1 < end && leftOfBox(first) && leftOfBox(first + 1)) ++first;
+    while (end > first + 1 && rightOfBox(end - 1) && rightOfBox(end - 2)) --end;
+    if (end - first < 2) return;
+    const PixelRect drawn =
+        drawPolyline(target_, xy.data() + 2 * first, end - first, twipsToPixels_, pen_, thickness_);
+    if (drawn.isEmpty()) return;
+    inked_.unite(drawn);
+    drawnSinceFlush_ = true;
+}
+
 void ImageSurface::flush() {
     // What was drawn since the last clear is repainted whole: one rectangle
     // per segment would cost more than the few pixels it saves.

@@ -26,6 +26,7 @@ class ImageSurface : public QFrame, public Surface {
     void clear() override;
     void setColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2) override;
+    void polyline(std::span<const float> xy) override;
 
     // One repaint request for everything drawn since the last flush.
     void flush();

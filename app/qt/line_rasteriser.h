@@ -46,6 +46,13 @@ struct PixelRect {
 inline PixelRect drawLine(const PixelTarget& target, double x1, double y1, double x2, double y2,
                           std::uint32_t colour, int thickness);
 
+// Draws the n - 1 segments of a run of n points, given as x0, y0, x1, y1, ...
+// and scaled to pixel units by `scale`, each exactly as drawLine() draws it.
+// Each point is scaled once, and the common segment (short, flat, inside)
+// is drawn inline. Returns the rectangle of pixels it may have set.
+inline PixelRect drawPolyline(const PixelTarget& target, const float* xy, std::size_t points,
+                              double scale, std::uint32_t colour, int thickness);
+
 namespace rasteriser_detail {
 
 // Only for values already known to lie well inside the int range.
@@ -111,7 +118,9 @@ inline PixelRect walk(std::uint32_t* pixels, Offset offsetOf, int majorSize, int
 
 // The common case of the eye diagrams, a short flat segment drawn left to
 // right wholly inside the target (rows from.. from + thickness - 1 too): the
-// same arithmetic as walk(), without its clipping and swapping.
+// same arithmetic as walk(), without its clipping and swapping. Only the end
+// columns can lie beyond the end points, so only they are held there; the
+// columns between take the line's value at their centre, as walk() does.
 inline PixelRect flatInside(const PixelTarget& target, double x1, double y1, double x2, double y2,
                             std::uint32_t colour, int thickness) {
     const int first = static_cast<int>(x1 + 0.5);  // x1 >= 0: truncation is floor
@@ -119,17 +128,25 @@ inline PixelRect flatInside(const PixelTarget& target, double x1, double y1, dou
     const double slope = x2 > x1 ? (y2 - y1) / (x2 - x1) : 0.0;
     std::uint32_t* pixels = target.pixels;
     const std::ptrdiff_t stride = target.stride;
-    auto rowAt = [=](int c) {
-        const double at = std::min(std::max(static_cast<double>(c), x1), x2);
-        return static_cast<int>(y1 + (at - x1) * slope + 0.5);
-    };
-    if (thickness == 1) {
-        for (int c = first; c <= last; ++c) pixels[rowAt(c) * stride + c] = colour;
-    } else {
-        for (int c = first; c <= last; ++c) {
-            std::uint32_t* pixel = pixels + rowAt(c) * stride + c;
+    auto rowAt = [=](double at) { return static_cast<int>(y1 + (at - x1) * slope + 0.5); };
+    auto set = [=](int column, int row) {
+        std::uint32_t* pixel = pixels + row * stride + column;
+        if (thickness == 1) {
+            *pixel = colour;
+        } else {
             for (int t = 0; t < thickness; ++t, pixel += stride) *pixel = colour;
         }
+    };
+    // first <= x1 + 0.5, and first < last implies first <= x2 - 0.5: of the
+    // clamp to [x1, x2] only the lower bound can apply to the first column.
+    const double firstAt = static_cast<double>(first);
+    if (first == last) {
+        set(first, rowAt(std::min(std::max(firstAt, x1), x2)));
+    } else {
+        set(first, rowAt(firstAt > x1 ? firstAt : x1));
+        for (int c = first + 1; c < last; ++c) set(c, rowAt(static_cast<double>(c)));
+        const double lastAt = static_cast<double>(last);
+        set(last, rowAt(lastAt < x2 ? lastAt : x2));
     }
     return {first, static_cast<int>(std::min(y1, y2) + 0.5), last + 1,
             static_cast<int>(std::max(y1, y2) + 0.5) + thickness};
@@ -168,6 +185,39 @@ inline PixelRect drawLine(const PixelTarget& target, double x1, double y1, doubl
     const PixelRect r =
         walk(pixels, offset, target.height, target.width, y1, x1, y2, x2, colour, thickness);
     return {r.top, r.left, r.bottom, r.right};
+}
+
+inline PixelRect drawPolyline(const PixelTarget& target, const float* xy, std::size_t points,
+                              double scale, std::uint32_t colour, int thickness) {
+    thickness = std::max(thickness, 1);
+    // Flat segments inside these bounds take the inline path, as in drawLine().
+    const double right = target.width - 0.5;
+    const double bottom = target.height - thickness;
+    PixelRect drawn;
+    int left = target.width, top = target.height, rightEnd = 0, bottomEnd = 0;
+    double x1 = static_cast<double>(xy[0]) * scale;
+    double y1 = static_cast<double>(xy[1]) * scale;
+    for (std::size_t k = 1; k < points; ++k) {
+        const double x2 = static_cast<double>(xy[2 * k]) * scale;
+        const double y2 = static_cast<double>(xy[2 * k + 1]) * scale;
+        const double dy = y2 - y1;
+        const double low = std::min(y1, y2);
+        const double high = std::max(y1, y2);
+        if (x2 - x1 >= (dy < 0 ? -dy : dy) && x1 >= 0 && x2 < right && low >= 0 && high < bottom) {
+            const PixelRect r =
+                rasteriser_detail::flatInside(target, x1, y1, x2, y2, colour, thickness);
+            left = std::min(left, r.left);
+            top = std::min(top, r.top);
+            rightEnd = std::max(rightEnd, r.right);
+            bottomEnd = std::max(bottomEnd, r.bottom);
+        } else {
+            drawn.unite(drawLine(target, x1, y1, x2, y2, colour, thickness));
+        }
+        x1 = x2;
+        y1 = y2;
+    }
+    drawn.unite(PixelRect{left, top, rightEnd, bottomEnd});
+    return drawn;
 }
 
 }  // namespace tarvel::view

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "animation/timer_tick.h"
@@ -69,32 +70,55 @@ void BM_FadingTickIntoSurfaces(benchmark::State& state) {
                                                         "device pixel ratio 2"};
     state.SetLabel(kLabels[static_cast<std::size_t>(state.range(0))]);
 }
-BENCHMARK(BM_FadingTickIntoSurfaces)
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_FadingTickIntoSurfaces)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-// The drawing alone: the segments of one fading tick, recorded once and
-// handed again to the surfaces, so the rasteriser's share shows apart from
-// the core's.
+// The drawing alone: the segments of one fading tick, recorded once as the
+// runs the plots drew and handed again to freshly cleared surfaces, either
+// run by run (as the tick does) or segment by segment, so the rasteriser's
+// share shows apart from the core's.
 class Recorder : public Surface {
   public:
-    struct Segment {
-        float x1, y1, x2, y2;
-    };
-    void clear() override { segments.clear(); }
+    void clear() override {
+        points.clear();
+        runs.clear();
+    }
     void setColour(Colour) override {}
     void line(float x1, float y1, float x2, float y2) override {
-        segments.push_back({x1, y1, x2, y2});
+        polyline(std::array<float, 4>{x1, y1, x2, y2});
     }
-    std::vector<Segment> segments;
+    void polyline(std::span<const float> xy) override {
+        runs.push_back({points.size(), xy.size()});
+        points.insert(points.end(), xy.begin(), xy.end());
+    }
+    std::size_t segments() const {
+        std::size_t n = 0;
+        for (const Run& run : runs) n += run.size / 2 - 1;
+        return n;
+    }
+
+    struct Run {
+        std::size_t offset, size;
+    };
+    std::vector<float> points;
+    std::vector<Run> runs;
 };
+
+void replay(const Recorder& recorder, ImageSurface& surface, bool asRuns) {
+    for (const Recorder::Run& run : recorder.runs) {
+        const std::span<const float> xy(recorder.points.data() + run.offset, run.size);
+        if (asRuns) {
+            surface.polyline(xy);
+            continue;
+        }
+        for (std::size_t k = 2; k + 1 < xy.size(); k += 2) {
+            surface.line(xy[k - 2], xy[k - 1], xy[k], xy[k + 1]);
+        }
+    }
+}
 
 void BM_DrawOneTicksSegments(benchmark::State& state) {
     const qreal ratio = static_cast<qreal>(state.range(0));
+    const bool asRuns = state.range(1) != 0;
     auto form = std::make_unique<Form>();
     std::array<Recorder, 4> recorders;
     std::array<std::unique_ptr<ImageSurface>, 4> surfaces;
@@ -115,26 +139,26 @@ void BM_DrawOneTicksSegments(benchmark::State& state) {
     Timer1_Timer(*form);
 
     std::size_t count = 0;
+    for (const Recorder& recorder : recorders) count += recorder.segments();
     for (auto _ : state) {
-        count = 0;
         for (std::size_t k = 0; k < surfaces.size(); ++k) {
-            for (const Recorder::Segment& s : recorders[k].segments) {
-                surfaces[k]->line(s.x1, s.y1, s.x2, s.y2);
-            }
-            count += recorders[k].segments.size();
+            surfaces[k]->clear();
+            replay(recorders[k], *surfaces[k], asRuns);
             surfaces[k]->flush();
         }
         benchmark::ClobberMemory();
     }
     state.counters["segments"] = static_cast<double>(count);
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
+    state.SetLabel(asRuns ? "as runs" : "segment by segment");
 }
 BENCHMARK(BM_DrawOneTicksSegments)
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+    ->ArgNames({"ratio", "runs"})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tarvel::view

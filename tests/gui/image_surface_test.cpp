@@ -6,6 +6,17 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QtTest/QTest>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "animation/timer_tick.h"
+#include "app/form_load.h"
+#include "app/qt/twips.h"
+#include "app/user_actions.h"
 
 namespace tarvel::view {
 namespace {
@@ -129,6 +140,88 @@ TEST(ImageSurface, LeftClickOnTheBoxIsReported) {
     QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(100, 10));  // let go outside
     EXPECT_EQ(clicks.count(), 1);
+}
+
+// Keeps the runs of points handed to it; single segments are runs of two.
+class RunRecorder : public Surface {
+  public:
+    void clear() override { runs.clear(); }
+    void setColour(Colour) override {}
+    void line(float x1, float y1, float x2, float y2) override { runs.push_back({x1, y1, x2, y2}); }
+    void polyline(std::span<const float> xy) override { runs.emplace_back(xy.begin(), xy.end()); }
+    std::vector<std::vector<float>> runs;
+};
+
+void drawSegmentBySegment(ImageSurface& surface, const std::vector<float>& run) {
+    for (std::size_t k = 2; k + 1 < run.size(); k += 2) {
+        surface.line(run[k - 2], run[k - 1], run[k], run[k + 1]);
+    }
+}
+
+// The eye diagrams of a fading tick with every path on, drawn as runs, give
+// the very picture their segments give one by one, at either ratio.
+TEST(ImageSurfacePolyline, EyeTracesOfATickMatchTheirSegmentsPixelForPixel) {
+    auto form = std::make_unique<Form>();
+    const std::array<ControlKind, 3> eyes{ControlKind::PicIndividual, ControlKind::PicCombo,
+                                          ControlKind::PicSumGraph};
+    std::array<RunRecorder, 3> recorders;
+    for (std::size_t k = 0; k < eyes.size(); ++k) form->picture(eyes[k]).attach(&recorders[k]);
+    Form_Load(*form);
+    for (int i = 0; i < kPathCount; ++i) {
+        clickMarker(*form, i);
+        clickMarker(*form, i);
+    }
+    clickRandom(*form);
+    setFadeValue(*form, 5);
+    Timer1_Timer(*form);
+
+    for (qreal ratio : {1.0, 2.0}) {
+        for (std::size_t k = 0; k < eyes.size(); ++k) {
+            const PictureBox& box = form->picture(eyes[k]);
+            const QSize size(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight())));
+            ImageSurface bySegment(size, nullptr, ratio);
+            ImageSurface byRun(size, nullptr, ratio);
+            ASSERT_GT(recorders[k].runs.size(), 30u);
+            for (const std::vector<float>& run : recorders[k].runs) {
+                drawSegmentBySegment(bySegment, run);
+                byRun.polyline(run);
+            }
+            EXPECT_EQ(byRun.image(), bySegment.image()) << "ratio " << ratio << " box " << k;
+            const int area = byRun.image().width() * byRun.image().height();
+            EXPECT_LT(countPixels(byRun.image(), Qt::white), area);
+            byRun.clear();
+            EXPECT_EQ(countPixels(byRun.image(), Qt::white), area);
+        }
+    }
+}
+
+// Runs that double back, climb steeply, leave the box on every side, sit on
+// its edges or carry values that are no numbers at all: the same pixels as
+// their segments, and a clear wipes every one of them.
+TEST(ImageSurfacePolyline, AwkwardRunsMatchTheirSegmentsAndClearAway) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::vector<std::vector<float>> runs{
+        {-900, 100, -600, 200, -30, 150, 0, 0, 300, 440, 600, 30, 585, 435, 900, 50, 2000, 60},
+        {500, 10, 100, 20, 120, 400, 110, -300, 140, 900, 160, 100},
+        {-5e9f, 200, 5e9f, 210, 300, nan, 310, 200, inf, 10, 20, 30},
+        {0, 0, 585, 0, 585, 435, 0, 435, 0, 0},
+        {-100, -100, -50, -80, -20, -60, 700, 500, 800, 600, 900, 700},
+        {100, 100, 100, 100, 101, 100, 101, 300},
+        {-40, 200, -10, 210, 20, 220, 50, 230}};
+    for (qreal ratio : {1.0, 2.0}) {
+        ImageSurface bySegment(QSize(40, 30), nullptr, ratio);
+        ImageSurface byRun(QSize(40, 30), nullptr, ratio);
+        for (const std::vector<float>& run : runs) {
+            drawSegmentBySegment(bySegment, run);
+            byRun.polyline(run);
+        }
+        EXPECT_EQ(byRun.image(), bySegment.image()) << "ratio " << ratio;
+        const int area = byRun.image().width() * byRun.image().height();
+        EXPECT_LT(countPixels(byRun.image(), Qt::white), area);
+        byRun.clear();
+        EXPECT_EQ(countPixels(byRun.image(), Qt::white), area);
+    }
 }
 
 }  // namespace
