@@ -3,40 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "analysis/calc_channel.h"
 #include "analysis/nr_fft.h"
 #include "analysis/statistic_caption.h"
 #include "analysis_fixture.h"
 #include "app/user_actions.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
+#include "counting_allocator.h"
 
 namespace tarvel {
 namespace {
-
-long allocationsDuring(const auto& action) {
-    const long before = allocations.load();
-    action();
-    return allocations.load() - before;
-}
 
 TEST(NoAllocation, CalcChannelWithEveryPathOnAndAMemoryHeld) {
     auto form = testing::startedForm();
@@ -46,31 +21,31 @@ TEST(NoAllocation, CalcChannelWithEveryPathOnAndAMemoryHeld) {
     }
     clickMemory(*form);
     ASSERT_TRUE(form->state.bMemoryHeld);
-    EXPECT_EQ(allocationsDuring([&] { CalcChannel(*form); }), 0);
+    EXPECT_EQ(testing::allocationsDuring([&] { CalcChannel(*form); }), 0);
 
     clickLinear(*form);
-    EXPECT_EQ(allocationsDuring([&] { CalcChannel(*form); }), 0);
+    EXPECT_EQ(testing::allocationsDuring([&] { CalcChannel(*form); }), 0);
 }
 
 TEST(NoAllocation, CalcChannelWithNoPath) {
     auto form = testing::startedForm();
-    EXPECT_EQ(allocationsDuring([&] { CalcChannel(*form); }), 0);
+    EXPECT_EQ(testing::allocationsDuring([&] { CalcChannel(*form); }), 0);
 }
 
 TEST(NoAllocation, FftAndCaptions) {
     auto data = std::make_unique<ComplexVector>();
     (*data)[2] = 1;
-    EXPECT_EQ(allocationsDuring([&] { ASSERT_TRUE(FFT(data->data(), kPoints, false)); }), 0);
+    EXPECT_EQ(testing::allocationsDuring([&] { ASSERT_TRUE(FFT(data->data(), kPoints, false)); }), 0);
     Label label;
     label.caption = "Delay Spread";
-    EXPECT_EQ(allocationsDuring([&] { setStatisticCaption(label, 0.125); }), 0);
-    EXPECT_EQ(allocationsDuring([&] { setStatisticCaption(label, -1e15); }), 0);
+    EXPECT_EQ(testing::allocationsDuring([&] { setStatisticCaption(label, 0.125); }), 0);
+    EXPECT_EQ(testing::allocationsDuring([&] { setStatisticCaption(label, -1e15); }), 0);
 }
 
 // The counter itself must see allocations, or the checks above prove nothing.
 TEST(NoAllocation, CounterSeesAnAllocation) {
     // A direct call, which the compiler may not elide as it may a new-expression.
-    EXPECT_GT(allocationsDuring([] { ::operator delete(::operator new(16)); }), 0);
+    EXPECT_GT(testing::allocationsDuring([] { ::operator delete(::operator new(16)); }), 0);
 }
 
 }  // namespace

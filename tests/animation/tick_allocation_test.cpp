@@ -3,46 +3,18 @@
 // test executable.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "animation/timer_tick.h"
 #include "animation_test_support.h"
 #include "app/user_actions.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
+#include "counting_allocator.h"
 
 namespace tarvel {
 namespace {
 
 TEST(TimerTick, AllocatesNothingWithEveryPathOnAndFading) {
-    const long atStart = allocations.load();
+    const long atStart = testing::heapAllocations();
     auto form = test_support::startedForm();
-    ASSERT_GT(allocations.load() - atStart, 0);  // the counter does count
+    ASSERT_GT(testing::heapAllocations() - atStart, 0);  // the counter does count
     for (int i = 0; i < kPathCount; ++i) {
         test_support::switchOn(*form, i, 360.0f + 600.0f * static_cast<float>(i),
                                600.0f + 400.0f * static_cast<float>(i));
@@ -50,9 +22,9 @@ TEST(TimerTick, AllocatesNothingWithEveryPathOnAndFading) {
     setFadeValue(*form, 5);
     Timer1_Timer(*form);
 
-    const long before = allocations.load();
+    const long before = testing::heapAllocations();
     for (int tick = 0; tick < 50; ++tick) Timer1_Timer(*form);
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(testing::heapAllocations() - before, 0);
     EXPECT_FALSE(form->cmdSource[3].visible);  // the paths really did fade
 }
 

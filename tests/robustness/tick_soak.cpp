@@ -2,21 +2,18 @@
 // The core must not grow: memory is judged by the slope of the resident size
 // after a warm-up, and the tick itself must allocate nothing on the heap.
 //   tick-soak [TICKS]      (default 36 000)
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "animation/timer_tick.h"
 #include "app/form_load.h"
 #include "app/user_actions.h"
+#include "counting_allocator.h"
 
 namespace {
-
-std::atomic<std::size_t> heapAllocations{0};
 
 long residentKilobytes() {
     std::ifstream status("/proc/self/status");
@@ -50,14 +47,6 @@ double slope(const std::vector<double>& x, const std::vector<double>& y) {
 
 }  // namespace
 
-void* operator new(std::size_t size) {
-    ++heapAllocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
 int main(int argc, char** argv) {
     using namespace tarvel;
     const long ticks = argc > 1 ? std::atol(argv[1]) : 36000;
@@ -79,9 +68,8 @@ int main(int argc, char** argv) {
     kilobytes.reserve(at.capacity());
     std::size_t allocationsInTicks = 0;
     for (long t = 1; t <= ticks; ++t) {
-        const std::size_t before = heapAllocations.load();
-        Timer1_Timer(*form);
-        allocationsInTicks += heapAllocations.load() - before;
+        allocationsInTicks += static_cast<std::size_t>(
+            tarvel::testing::allocationsDuring([&] { Timer1_Timer(*form); }));
         if (t > kWarmUp && t % kSampleEvery == 0) {
             at.push_back(static_cast<double>(t));
             kilobytes.push_back(static_cast<double>(residentKilobytes()));
