@@ -6,16 +6,10 @@
 #include <vector>
 
 #include "app/form.h"
-#include "app/form_load.h"
+#include "support/started_form.h"
 #include "app/surface.h"
 
 namespace tarvel::testing {
-
-inline std::unique_ptr<Form> startedForm() {
-    auto form = std::make_unique<Form>();
-    Form_Load(*form);
-    return form;
-}
 
 // Switches path i on with its marker and frame at (left, top) twips.
 inline void placePath(Form& form, int i, float left, float top) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/form.h"
-#include "app/form_load.h"
+#include "support/started_form.h"
 #include "app/surface.h"
 #include "paths/path_state.h"
 
@@ -37,11 +37,7 @@ class RecordingSurface : public Surface {
     int colourChanges = 0;
 };
 
-inline std::unique_ptr<Form> startedForm() {
-    auto form = std::make_unique<Form>();
-    Form_Load(*form);
-    return form;
-}
+using testing::startedForm;
 
 // Marker and frame at (left, top), in the path's colour; the analysis is then
 // out of date, as after any edit.

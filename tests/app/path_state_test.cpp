@@ -4,23 +4,19 @@
 
 #include <memory>
 
-#include "app/form_load.h"
+#include "support/started_form.h"
 
 namespace tarvel {
 namespace {
 
-std::unique_ptr<Form> loadedForm() {
-    auto form = std::make_unique<Form>();
-    Form_Load(*form);
-    return form;
-}
+using testing::startedForm;
 
 void switchOn(Form& form, int i) {
     form.cmdSource[i].backColour = form.state.lPathColour[i];
 }
 
 TEST(PathState, OnExactlyWhenMarkerColourDiffersFromWindow) {
-    auto form = loadedForm();
+    auto form = startedForm();
     for (int i = 0; i < kPathCount; ++i) EXPECT_FALSE(isPathOn(*form, i));
     switchOn(*form, 3);
     EXPECT_TRUE(isPathOn(*form, 3));
@@ -31,7 +27,7 @@ TEST(PathState, OnExactlyWhenMarkerColourDiffersFromWindow) {
 }
 
 TEST(ShowImpulses, LineHangsFromMarkerCentreToDelayAxis) {
-    auto form = loadedForm();
+    auto form = startedForm();
     form->cmdSource[2].left = 1560;
     form->cmdSource[2].top = 2130;
     switchOn(*form, 2);
@@ -51,7 +47,7 @@ TEST(ShowImpulses, LineHangsFromMarkerCentreToDelayAxis) {
 }
 
 TEST(ShowImpulses, MarkerOnTheAxisGivesAShortLine) {
-    auto form = loadedForm();
+    auto form = startedForm();
     switchOn(*form, 0);
     ShowImpulses(*form);
     EXPECT_FLOAT_EQ(form->lneImpulse[0].y1, 4087.5f);
@@ -59,7 +55,7 @@ TEST(ShowImpulses, MarkerOnTheAxisGivesAShortLine) {
 }
 
 TEST(ShowImpulses, SwitchingOffHidesButKeepsEndPointsAndOnAgainFollowsTheMarker) {
-    auto form = loadedForm();
+    auto form = startedForm();
     form->cmdSource[1].left = 2760;
     form->cmdSource[1].top = 1860;
     switchOn(*form, 1);
@@ -78,7 +74,7 @@ TEST(ShowImpulses, SwitchingOffHidesButKeepsEndPointsAndOnAgainFollowsTheMarker)
 }
 
 TEST(ShowImpulses, FollowsTheMarkerNotTheFrame) {
-    auto form = loadedForm();
+    auto form = startedForm();
     switchOn(*form, 5);
     form->cmdShape[5].top = 1000;
     ShowImpulses(*form);
@@ -86,7 +82,7 @@ TEST(ShowImpulses, FollowsTheMarkerNotTheFrame) {
 }
 
 TEST(PathEdit, EpilogueRedrawsLinesAndMarksAnalysisOutOfDate) {
-    auto form = loadedForm();
+    auto form = startedForm();
     form->state.bChannelValid = true;
     switchOn(*form, 6);
     endPathEdit(*form);

@@ -4,15 +4,9 @@
 #include <memory>
 
 #include "app/form.h"
-#include "app/form_load.h"
+#include "support/started_form.h"
 
 namespace tarvel::testing {
-
-inline std::unique_ptr<Form> startedForm() {
-    auto form = std::make_unique<Form>();
-    Form_Load(*form);
-    return form;
-}
 
 inline void switchOn(Form& form, int i) {
     form.cmdSource[i].backColour = form.state.lPathColour[i];
