@@ -7,7 +7,7 @@
 
 #include "app/form.h"
 #include "support/started_form.h"
-#include "app/surface.h"
+#include "support/recording_surface.h"
 
 namespace tarvel::testing {
 
@@ -22,34 +22,5 @@ inline void placePath(Form& form, int i, float left, float top) {
     frame.top = top;
     frame.visible = true;
 }
-
-struct Segment {
-    float x1, y1, x2, y2;
-    Colour colour;
-};
-
-class RecordingSurface : public Surface {
-  public:
-    void clear() override {
-        segments.clear();
-        ++clears;
-    }
-    void setColour(Colour c) override { colour = c; }
-    void line(float x1, float y1, float x2, float y2) override {
-        segments.push_back({x1, y1, x2, y2, colour});
-    }
-
-    std::vector<Segment> ofColour(Colour c) const {
-        std::vector<Segment> matching;
-        for (const Segment& s : segments) {
-            if (s.colour == c) matching.push_back(s);
-        }
-        return matching;
-    }
-
-    std::vector<Segment> segments;
-    Colour colour = kBlack;
-    int clears = 0;
-};
 
 }  // namespace tarvel::testing

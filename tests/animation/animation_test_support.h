@@ -7,36 +7,13 @@
 
 #include "app/form.h"
 #include "support/started_form.h"
-#include "app/surface.h"
+#include "support/recording_surface.h"
 #include "paths/path_state.h"
 
 namespace tarvel::test_support {
 
-struct Segment {
-    float x1, y1, x2, y2;
-    Colour colour;
-};
-
-class RecordingSurface : public Surface {
-  public:
-    void clear() override {
-        segments.clear();
-        ++clears;
-    }
-    void setColour(Colour c) override {
-        colour = c;
-        ++colourChanges;
-    }
-    void line(float x1, float y1, float x2, float y2) override {
-        segments.push_back({x1, y1, x2, y2, colour});
-    }
-
-    std::vector<Segment> segments;
-    Colour colour = kBlack;
-    int clears = 0;
-    int colourChanges = 0;
-};
-
+using testing::RecordingSurface;
+using testing::Segment;
 using testing::startedForm;
 
 // Marker and frame at (left, top), in the path's colour; the analysis is then
