@@ -2,30 +2,12 @@
 // Editing a path on the diagram: click to select and toggle, keys to step,
 // right-button drag and drop onto the grid.
 
-#include <cstdint>
-#include <string>
-#include <string_view>
-
 #include "app/form.h"
 #include "app/integer_conversion.h"
 
 namespace tarvel {
 
 constexpr int kRightButton = 2;
-// The program's own value of pi, in the phases that drops and "Random" write.
-constexpr double kPhaseScale = 3.1415926;
-
-// The numeric value of a tag as the selection test reads it, the way Basic's
-// Val() reads a text: leading blanks skipped, then an optional sign, digits,
-// an optional point with digits and an optional exponent (E or D). Reading
-// stops at the first character that does not fit; no number gives 0.
-double tagNumericValue(std::string_view tag);
-
-// A phase written into a tag: up to 15 significant digits, as Basic's CStr
-// writes a Double ("-1.5707963", "0", "3.74507021903992E-07"). Independent
-// of the C locale.
-std::string phaseTagText(double phase);
-
 // Left click: the first selects the marker (tag "37", every other tag "0"),
 // a second on the selected marker switches its path on or off.
 void cmdSource_Click(Form& form, int index);

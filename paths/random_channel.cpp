@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "paths/path_editing.h"
+#include "paths/tag_text.h"
 #include "paths/path_state.h"
 
 namespace tarvel {

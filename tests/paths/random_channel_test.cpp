@@ -10,6 +10,7 @@
 #include "app/user_actions.h"
 #include "paths/path_editing.h"
 #include "paths/path_state.h"
+#include "paths/tag_text.h"
 #include "tests/paths/paths_fixture.h"
 
 namespace tarvel {

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "paths/path_editing.h"
+#include "paths/tag_text.h"
 
 namespace tarvel {
 namespace {
