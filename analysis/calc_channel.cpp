@@ -52,17 +52,20 @@ DelayStatistics measureDelays(const Form& form) {
 }
 
 void showStatistics(Form& form, const DelayStatistics& stats) {
-    setStatisticCaption(form.lblAt[19], stats.meanDelay);
-    setStatisticCaption(form.lblAt[3], stats.delaySpread);
+    const auto field = [&form](const StatisticsRow& row) -> Label& {
+        return form.lblAt[row.value];
+    };
+    setStatisticCaption(field(kMeanDelayRow), stats.meanDelay);
+    setStatisticCaption(field(kDelaySpreadRow), stats.delaySpread);
     if (stats.delaySpread > 0) {
         const double bandwidth = 1 / stats.delaySpread;  // MHz
-        setStatisticCaption(form.lblAt[7], bandwidth);
-        setStatisticCaption(form.lblAt[21], bandwidth / 5);
-        setStatisticCaption(form.lblAt[24], bandwidth / 50);
+        setStatisticCaption(field(kBandwidth1Row), bandwidth);
+        setStatisticCaption(field(kBandwidth02Row), bandwidth / 5);
+        setStatisticCaption(field(kBandwidth002Row), bandwidth / 50);
     } else {
-        form.lblAt[7].caption = kInfinite;
-        form.lblAt[21].caption = kInfinite;
-        form.lblAt[24].caption = kInfinite;
+        field(kBandwidth1Row).caption = kInfinite;
+        field(kBandwidth02Row).caption = kInfinite;
+        field(kBandwidth002Row).caption = kInfinite;
     }
 }
 

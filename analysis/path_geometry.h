@@ -1,9 +1,10 @@
 #pragma once
-// What a path's frame position means to the analysis: Left 360 is delay 0 and
-// 1200 twips are 1 µs; Top 3900 (the delay axis) is power 0 and 354 twips
-// above it add 0.1.
+// What a path's frame position means to the analysis: delay in µs from the
+// frame's Left, relative power from its height above the delay axis.
 
 #include <cmath>
+
+#include "paths/diagram_geometry.h"
 
 namespace tarvel {
 
@@ -14,21 +15,20 @@ struct PathGeometry {
     double amplitude;
 };
 
-constexpr double kDelayOriginTwips = 360;
-constexpr double kTwipsPerMicrosecond = 1200;
-constexpr double kPowerOriginTwips = 3900;
-constexpr double kTwipsPerUnitPower = 3540;
 constexpr double kElementsPerMicrosecond = 30;
 // Keeps every amplitude (and the log of the power response) away from zero.
 constexpr double kPowerFloor = 0.00001;
 
 inline PathGeometry pathGeometry(float left, float top) {
     PathGeometry path{};
-    path.delayUs = (static_cast<double>(left) - kDelayOriginTwips) / kTwipsPerMicrosecond;
-    path.power = (kPowerOriginTwips - static_cast<double>(top)) / kTwipsPerUnitPower;
+    const auto delayZero = static_cast<double>(kDelayZeroLeft);
+    const auto perMicrosecond = static_cast<double>(kTwipsPerMicrosecond);
+    path.delayUs = (static_cast<double>(left) - delayZero) / perMicrosecond;
+    path.power = (static_cast<double>(kPowerZeroTop) - static_cast<double>(top)) /
+                 static_cast<double>(kTwipsOfFullPower);
     // Divided first, then scaled: the order decides the element at a boundary.
-    path.element = static_cast<int>(std::floor((static_cast<double>(left) - kDelayOriginTwips) /
-                                               kTwipsPerMicrosecond * kElementsPerMicrosecond));
+    path.element = static_cast<int>(std::floor((static_cast<double>(left) - delayZero) /
+                                               perMicrosecond * kElementsPerMicrosecond));
     path.amplitude = std::sqrt(path.power + kPowerFloor);
     return path;
 }

@@ -4,15 +4,10 @@
 
 #include "analysis/calc_channel.h"
 #include "animation/timer_tick.h"
+#include "display/plot_eye.h"
 
 namespace tarvel {
 namespace {
-
-void clearEyeDiagrams(Form& form) {
-    form.picIndividual.clear();
-    form.picCombo.clear();
-    form.picSumGraph.clear();
-}
 
 // Fading has stopped: the markers come back and every frame returns to its
 // marker, so the analysis describes the powers that the diagram shows.

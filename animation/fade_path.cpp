@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "paths/diagram_geometry.h"
+
 namespace tarvel {
 namespace {
 
-constexpr float kAxisTop = 3900;         // Top of a path with power 0
 constexpr double kTwipsPerPower = 1500;  // the fading's own vertical scale
-constexpr float kHighestTop = 120;       // caps the shown power at 2.52
 
 // Correlation of the gain from one tick to the next, chosen by the fading bar.
 double correlationFor(const ScrollBar& hscFade) {
@@ -21,7 +21,7 @@ double correlationFor(const ScrollBar& hscFade) {
 }
 
 double markerPower(const CommandButton& marker) {
-    return (static_cast<double>(kAxisTop) - static_cast<double>(marker.top)) / kTwipsPerPower;
+    return (static_cast<double>(kPowerZeroTop) - static_cast<double>(marker.top)) / kTwipsPerPower;
 }
 
 struct GaussianPair {
@@ -76,8 +76,8 @@ void FadePath(Form& form, std::int16_t index) {
         frame.fillColour = marker.backColour;
     }
 
-    frame.top = static_cast<float>(static_cast<double>(kAxisTop) - power * kTwipsPerPower);
-    if (frame.top < kHighestTop) frame.top = kHighestTop;
+    frame.top = static_cast<float>(static_cast<double>(kPowerZeroTop) - power * kTwipsPerPower);
+    if (frame.top < kFadeTopMin) frame.top = kFadeTopMin;  // caps the shown power at 2.52
 }
 
 }  // namespace tarvel

@@ -6,11 +6,11 @@
 namespace tarvel {
 
 // Delay in steps of a fortieth of a symbol time, rounded down:
-// floor(((left - 360) / 1200 * 40) / symbolTime). 1200 twips are 1 us.
+// floor(((left - delay zero) / twips per µs * 40) / symbolTime).
 std::int16_t sampleShift(float left, double symbolTime);
 
-// Square root of the relative power (3540 twips per unit above the axis at
-// Top 3900), plus 0.00001 so that a path on the axis still has a gain.
+// Square root of the relative power (the height above the delay axis over
+// full power's), plus 0.00001 so that a path on the axis still has a gain.
 double pathAmplitude(float top);
 
 }  // namespace tarvel

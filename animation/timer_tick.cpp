@@ -14,7 +14,6 @@ namespace tarvel {
 namespace {
 
 constexpr double kEyeScale = 1.5;  // fits the shaped waveform's swing of about +-1.5
-constexpr int kSamplesPerSymbol = 64;
 
 double signOf(double v) {
     return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0);
@@ -33,9 +32,7 @@ void fadeSwitchedOnPaths(Form& form) {
 void refreshAnalysisIfStale(Form& form) {
     if (form.state.bChannelValid) return;
     CalcChannel(form);
-    form.picIndividual.clear();
-    form.picCombo.clear();
-    form.picSumGraph.clear();
+    clearEyeDiagrams(form);
 }
 
 void drawSymbols(DemoState& state) {

@@ -12,9 +12,10 @@
 namespace tarvel {
 
 constexpr int kPathCount = 8;
-constexpr int kPoints = 4096;              // complex points of every transform
+constexpr int kPoints = 4096;               // complex points of every transform
 constexpr int kComplexBound = 2 * kPoints;  // 8192: interleaved vectors are 0 .. 8192
-constexpr int kSymbols = 64;
+constexpr int kSymbols = 64;                // symbols sent per animation tick
+constexpr int kSamplesPerSymbol = 64;       // samples of the shaped waveform per symbol
 
 using ComplexVector = std::array<double, kComplexBound + 1>;
 using BinVector = std::array<double, kPoints + 1>;

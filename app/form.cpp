@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "paths/diagram_geometry.h"
+
 namespace tarvel {
 namespace {
 
@@ -57,10 +59,10 @@ Form::Form(Colour faceColour) : caption(kApplicationTitle), backColour(faceColou
 
     for (int i = 0; i < kPathCount; ++i) {
         CommandButton& marker = cmdSource[i];
-        marker = placed<CommandButton>(360, 3900, 375, 375);
+        marker = placed<CommandButton>(kParkLeft, kParkTop, kMarkerSize, kMarkerSize);
         marker.backColour = backColour;
         FilledShape& frame = cmdShape[i];
-        frame = placed<FilledShape>(360, 3900, 375, 375);
+        frame = placed<FilledShape>(kParkLeft, kParkTop, kMarkerSize, kMarkerSize);
         frame.visible = false;
         lneImpulse[i] = LineShape{0, 0, 0, 0, 5, false};
     }
@@ -70,23 +72,34 @@ Form::Form(Colour faceColour) : caption(kApplicationTitle), backColour(faceColou
     cmdRand.fontPt = 12;
     cmdRand.backColour = backColour;
 
-    lblAt[20] = label(1320, 4980, 1875, 495, "Mean Delay", Align::Right);
-    lblAt[19] = label(3300, 4980, 855, 495, kValueDesignText, Align::Right);
-    lblAt[29] = label(4260, 4980, 195, 495, kMu, Align::Left, kSymbolFontPt);
-    lblAt[18] = label(4440, 4980, 315, 495, "s");
-    lblAt[1] = label(1320, 5460, 1875, 495, "Delay Spread", Align::Right);
-    lblAt[3] = label(3300, 5460, 855, 495, kValueDesignText, Align::Right);
-    lblAt[27] = label(4260, 5520, 195, 495, kMu, Align::Left, kSymbolFontPt);
-    lblAt[4] = label(4440, 5520, 315, 495, "s");
-    lblAt[5] = label(300, 5940, 2895, 795, "Coherence Bandwidth (1/Delay Spread)", Align::Right);
-    lblAt[7] = label(3300, 6060, 855, 495, kValueDesignText, Align::Right);
-    lblAt[6] = label(4260, 6060, 1095, 495, "MHz");
-    lblAt[23] = label(300, 6720, 2895, 795, "Coherence Bandwidth (0.2/Delay Spread)", Align::Right);
-    lblAt[21] = label(3300, 6840, 855, 495, kValueDesignText, Align::Right);
-    lblAt[22] = label(4260, 6840, 1095, 495, "MHz");
-    lblAt[26] = label(300, 7560, 2895, 795, "Coherence Bandwidth (0.02/Delay Spread)", Align::Right);
-    lblAt[24] = label(3300, 7680, 855, 495, kValueDesignText, Align::Right);
-    lblAt[25] = label(4260, 7680, 1095, 495, "MHz");
+    const auto placeRow = [this](const StatisticsRow& row, Label title, Label value, Label unit) {
+        lblAt[row.title] = std::move(title);
+        lblAt[row.value] = std::move(value);
+        lblAt[row.unitLabel] = std::move(unit);
+    };
+    const auto mu = [](float left, float top) {
+        return label(left, top, 195, 495, kMu, Align::Left, kSymbolFontPt);
+    };
+    placeRow(kMeanDelayRow, label(1320, 4980, 1875, 495, "Mean Delay", Align::Right),
+             label(3300, 4980, 855, 495, kValueDesignText, Align::Right),
+             label(4440, 4980, 315, 495, "s"));
+    lblAt[kMeanDelayRow.muLabel] = mu(4260, 4980);
+    placeRow(kDelaySpreadRow, label(1320, 5460, 1875, 495, "Delay Spread", Align::Right),
+             label(3300, 5460, 855, 495, kValueDesignText, Align::Right),
+             label(4440, 5520, 315, 495, "s"));
+    lblAt[kDelaySpreadRow.muLabel] = mu(4260, 5520);
+    placeRow(kBandwidth1Row,
+             label(300, 5940, 2895, 795, "Coherence Bandwidth (1/Delay Spread)", Align::Right),
+             label(3300, 6060, 855, 495, kValueDesignText, Align::Right),
+             label(4260, 6060, 1095, 495, "MHz"));
+    placeRow(kBandwidth02Row,
+             label(300, 6720, 2895, 795, "Coherence Bandwidth (0.2/Delay Spread)", Align::Right),
+             label(3300, 6840, 855, 495, kValueDesignText, Align::Right),
+             label(4260, 6840, 1095, 495, "MHz"));
+    placeRow(kBandwidth002Row,
+             label(300, 7560, 2895, 795, "Coherence Bandwidth (0.02/Delay Spread)", Align::Right),
+             label(3300, 7680, 855, 495, kValueDesignText, Align::Right),
+             label(4260, 7680, 1095, 495, "MHz"));
 
     hscFade = placed<ScrollBar>(1620, 8400, 2535, 255);
     hscFade.min = 0;
@@ -102,16 +115,17 @@ Form::Form(Colour faceColour) : caption(kApplicationTitle), backColour(faceColou
         cmdGo[g].backColour = backColour;
     }
 
-    lblAt[2] = label(660, 9240, 2175, 495, "Symbol Time", Align::Right, 18);
+    lblAt[kSymbolTimeTitle] = label(660, 9240, 2175, 495, "Symbol Time", Align::Right, 18);
     cmbSymbol = placed<ComboBox>(2940, 9240, 1275, 480);
-    lblAt[30] = label(4320, 9240, 195, 495, kMu, Align::Left, kSymbolFontPt);
-    lblAt[28] = label(4500, 9240, 315, 495, "s");
+    lblAt[kSymbolTimeMu] = mu(4320, 9240);
+    lblAt[kSymbolTimeUnit] = label(4500, 9240, 315, 495, "s");
     imgZelm = placed<ImageBox>(300, 9780, 4500, 720);
 
     picIndividual = placed<PictureBox>(6900, 180, 7095, 1935);
     picCombo = placed<PictureBox>(6960, 2280, 7095, 1995);
     picSumGraph = placed<PictureBox>(6960, 4380, 7095, 1995);
-    lblAt[0] = label(5700, 6840, 7815, 495, "Frequency Response", Align::Centre, 18);
+    lblAt[kFrequencyResponseTitle] =
+        label(5700, 6840, 7815, 495, "Frequency Response", Align::Centre, 18);
     picSpectrum = placed<PictureBox>(5220, 7260, 8775, 2655);
 
     vscSpectrumRange = placed<ScrollBar>(13980, 7260, 255, 2655);
@@ -132,18 +146,18 @@ Form::Form(Colour faceColour) : caption(kApplicationTitle), backColour(faceColou
     const std::array<float, 5> frequencyWidth{495, 495, 375, 375, 375};
     const std::array<const char*, 5> frequencyText{"-1.0", "-0.5", "0", "0.5", "1.0"};
     for (int t = 0; t < 5; ++t) {
-        lblAt[frequencyTicks[t]] = label(frequencyLeft[t], 9900, frequencyWidth[t], 495,
-                                         frequencyText[t], Align::Centre);
+        lblAt[frequencyTicks[t]] =
+            label(frequencyLeft[t], 9900, frequencyWidth[t], 495, frequencyText[t], Align::Centre);
     }
 
     using K = ControlKind;
-    tabOrder = {{K::CmdGo, 0},         {K::CmdSource, 0},        {K::CmdSource, 1},
-                {K::CmdSource, 2},     {K::PicIndividual, 0},    {K::PicSumGraph, 0},
-                {K::CmdSource, 3},     {K::CmdSource, 4},        {K::CmdSource, 5},
-                {K::CmdSource, 6},     {K::CmdSource, 7},        {K::HscFade, 0},
-                {K::CmdGo, 1},         {K::CmbSymbol, 0},        {K::PicSpectrum, 0},
-                {K::PicCombo, 0},      {K::VscSpectrumRange, 0}, {K::ChkMemory, 0},
-                {K::ChkLinear, 0},     {K::CmdRand, 0}};
+    tabOrder = {{K::CmdGo, 0},     {K::CmdSource, 0},        {K::CmdSource, 1},
+                {K::CmdSource, 2}, {K::PicIndividual, 0},    {K::PicSumGraph, 0},
+                {K::CmdSource, 3}, {K::CmdSource, 4},        {K::CmdSource, 5},
+                {K::CmdSource, 6}, {K::CmdSource, 7},        {K::HscFade, 0},
+                {K::CmdGo, 1},     {K::CmbSymbol, 0},        {K::PicSpectrum, 0},
+                {K::PicCombo, 0},  {K::VscSpectrumRange, 0}, {K::ChkMemory, 0},
+                {K::ChkLinear, 0}, {K::CmdRand, 0}};
 }
 
 void Form::showMessage(std::string_view text) {
@@ -158,10 +172,14 @@ void Form::bringMarkerToFront(int index) {
 
 PictureBox& Form::picture(ControlKind kind) {
     switch (kind) {
-        case ControlKind::PicIndividual: return picIndividual;
-        case ControlKind::PicCombo: return picCombo;
-        case ControlKind::PicSumGraph: return picSumGraph;
-        default: return picSpectrum;
+        case ControlKind::PicIndividual:
+            return picIndividual;
+        case ControlKind::PicCombo:
+            return picCombo;
+        case ControlKind::PicSumGraph:
+            return picSumGraph;
+        default:
+            return picSpectrum;
     }
 }
 

@@ -18,12 +18,50 @@ namespace tarvel {
 constexpr const char* kApplicationTitle = "Tarvel Demo";
 constexpr int kLabelCount = 31;
 
+// A row of the delay statistics in lblAt: the value field that the analysis
+// fills, the label that names the row, and the labels of its unit.
+struct StatisticsRow {
+    int value;
+    int title;
+    int unitLabel;     // "s" or "MHz"
+    int muLabel;       // the "µ" before "s"; -1 on the bandwidth rows
+    const char* unit;  // the unit in words, as assistive tools read it
+};
+inline constexpr StatisticsRow kMeanDelayRow{19, 20, 18, 29, "\u00b5s"};
+inline constexpr StatisticsRow kDelaySpreadRow{3, 1, 4, 27, "\u00b5s"};
+// Coherence bandwidths: 1, 0.2 and 0.02 over the delay spread.
+inline constexpr StatisticsRow kBandwidth1Row{7, 5, 6, -1, "MHz"};
+inline constexpr StatisticsRow kBandwidth02Row{21, 23, 22, -1, "MHz"};
+inline constexpr StatisticsRow kBandwidth002Row{24, 26, 25, -1, "MHz"};
+inline constexpr std::array<StatisticsRow, 5> kStatisticsRows{
+    kMeanDelayRow, kDelaySpreadRow, kBandwidth1Row, kBandwidth02Row, kBandwidth002Row};
+
+// The label before the symbol-time list, with the "µ" and "s" after it.
+inline constexpr int kSymbolTimeTitle = 2;
+inline constexpr int kSymbolTimeMu = 30;
+inline constexpr int kSymbolTimeUnit = 28;
+// The plot's title above the spectrum.
+inline constexpr int kFrequencyResponseTitle = 0;
+
 // Names a control (or an element of a control array) for the focus order,
 // the hit test and the view.
 enum class ControlKind {
-    Label1, Label2, LblAt, CmdSource, CmdRand, CmdGo, HscFade, VscSpectrumRange,
-    CmbSymbol, ImgZelm, PicIndividual, PicCombo, PicSumGraph, PicSpectrum,
-    ChkLinear, ChkMemory
+    Label1,
+    Label2,
+    LblAt,
+    CmdSource,
+    CmdRand,
+    CmdGo,
+    HscFade,
+    VscSpectrumRange,
+    CmbSymbol,
+    ImgZelm,
+    PicIndividual,
+    PicCombo,
+    PicSumGraph,
+    PicSpectrum,
+    ChkLinear,
+    ChkMemory
 };
 struct ControlRef {
     ControlKind kind;

@@ -36,8 +36,12 @@ void pressOnMarker(Form& form, int index, int button) {
 void releaseDrag(Form& form, float x, float y) {
     if (!form.dragSource) return;
     const int source = *form.dragSource;
-    form.dragSource.reset();
+    cancelDrag(form);
     if (isWindowSurfaceAt(form, x, y)) Form_DragDrop(form, source, x, y);
+}
+
+void cancelDrag(Form& form) {
+    form.dragSource.reset();
 }
 
 void dragMarker(Form& form, int index, float x, float y) {
@@ -45,9 +49,13 @@ void dragMarker(Form& form, int index, float x, float y) {
     releaseDrag(form, x, y);
 }
 
-void clickRandom(Form& form) { cmdRand_Click(form); }
+void clickRandom(Form& form) {
+    cmdRand_Click(form);
+}
 
-void clickGo(Form& form, int index) { cmdGo_Click(form, index); }
+void clickGo(Form& form, int index) {
+    cmdGo_Click(form, index);
+}
 
 void clickLinear(Form& form) {
     form.chkLinear.value = form.chkLinear.value == 0 ? 1 : 0;
@@ -81,10 +89,17 @@ void chooseSymbol(Form& form, int listIndex) {
 
 void clickEyeSurface(Form& form, ControlKind which) {
     switch (which) {
-        case ControlKind::PicIndividual: picIndividual_Click(form); break;
-        case ControlKind::PicCombo: picCombo_Click(form); break;
-        case ControlKind::PicSumGraph: picSumGraph_Click(form); break;
-        default: break;
+        case ControlKind::PicIndividual:
+            picIndividual_Click(form);
+            break;
+        case ControlKind::PicCombo:
+            picCombo_Click(form);
+            break;
+        case ControlKind::PicSumGraph:
+            picSumGraph_Click(form);
+            break;
+        default:
+            break;
     }
 }
 

@@ -16,6 +16,9 @@ void pressOnMarker(Form& form, int index, int button);
 // The button released at (x, y) twips while a drag is in flight: the drop
 // runs only over the window's own surface.
 void releaseDrag(Form& form, float x, float y);
+// The drag in flight ends with no drop at all, as when the dragged marker
+// vanishes under the pointer.
+void cancelDrag(Form& form);
 void dragMarker(Form& form, int index, float x, float y);
 
 void clickRandom(Form& form);

@@ -10,7 +10,6 @@ namespace {
 constexpr int kFirstTrace = 17;  // 64 / 4 + 1
 constexpr int kLastTrace = 47;   // 192 / 4 - 1
 constexpr int kSegmentsPerTrace = 386;
-constexpr int kSamplesPerSymbol = 64;
 constexpr int kLeftEdgePosition = 32;  // half a symbol into each trace
 
 }  // namespace
@@ -54,6 +53,12 @@ void picCombo_Click(Form& form) {
     form.picCombo.clear();
 }
 void picSumGraph_Click(Form& form) {
+    form.picSumGraph.clear();
+}
+
+void clearEyeDiagrams(Form& form) {
+    form.picIndividual.clear();
+    form.picCombo.clear();
     form.picSumGraph.clear();
 }
 

@@ -20,4 +20,7 @@ void picIndividual_Click(Form& form);
 void picCombo_Click(Form& form);
 void picSumGraph_Click(Form& form);
 
+// Empties all three eye-diagram boxes, for a new channel or symbol time.
+void clearEyeDiagrams(Form& form);
+
 }  // namespace tarvel

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "paths/diagram_geometry.h"
 #include "paths/path_state.h"
 #include "paths/tag_text.h"
 
@@ -12,16 +13,13 @@ constexpr const char* kSelectedTag = "37";
 constexpr double kSelectedValue = 37;
 constexpr const char* kUnselectedTag = "0";
 
-constexpr float kKeyStep = 120;
-constexpr float kLeftMin = 360;
-constexpr float kLeftMax = 5220;
-constexpr float kKeyTopMin = 360;
-constexpr float kTopMax = 3900;
-
-constexpr int kDropTopMin = 540;
-constexpr int kGrid = 120;
-constexpr int kParkLeft = 360;
-constexpr int kParkTop = 3900;
+// The drop works in whole twips, as Basic's Integer does.
+constexpr int kDropLeftMin = static_cast<int>(kMarkerLeftMin);
+constexpr int kDropLeftMax = static_cast<int>(kMarkerLeftMax);
+constexpr int kDropTopLow = static_cast<int>(kDropTopMin);
+constexpr int kDropTopMax = static_cast<int>(kMarkerTopMax);
+constexpr int kParkCornerLeft = static_cast<int>(kParkLeft);
+constexpr int kParkCornerTop = static_cast<int>(kParkTop);
 
 std::size_t slot(int index) {
     return static_cast<std::size_t>(index);
@@ -71,10 +69,10 @@ void cmdSource_KeyPress(Form& form, int index, int keyAscii) {
         default:
             break;  // no move, but the frame and the epilogue follow all the same
     }
-    if (marker.top < kKeyTopMin) marker.top = kKeyTopMin;
-    if (marker.top > kTopMax) marker.top = kTopMax;
-    if (marker.left > kLeftMax) marker.left = kLeftMax;
-    if (marker.left < kLeftMin) marker.left = kLeftMin;
+    if (marker.top < kMarkerTopMin) marker.top = kMarkerTopMin;
+    if (marker.top > kMarkerTopMax) marker.top = kMarkerTopMax;
+    if (marker.left > kMarkerLeftMax) marker.left = kMarkerLeftMax;
+    if (marker.left < kMarkerLeftMin) marker.left = kMarkerLeftMin;
     syncFrame(form, index);
     endPathEdit(form);
 }
@@ -90,21 +88,21 @@ void Form_DragDrop(Form& form, int sourceIndex, float x, float y) {
     int top = toInteger16(static_cast<double>(y) - static_cast<double>(marker.height) / 2);
 
     // Below the delay axis and left of the power axis: park the path, switched off.
-    if (top > kParkTop && left < kParkLeft) {
-        left = kParkLeft;
-        top = kParkTop;
+    if (top > kParkCornerTop && left < kParkCornerLeft) {
+        left = kParkCornerLeft;
+        top = kParkCornerTop;
         marker.pressed = false;
         marker.backColour = form.backColour;
     }
 
-    if (top > static_cast<int>(kTopMax)) top = static_cast<int>(kTopMax);
-    if (top < kDropTopMin) top = kDropTopMin;
-    if (left < static_cast<int>(kLeftMin)) left = static_cast<int>(kLeftMin);
-    if (left > static_cast<int>(kLeftMax)) left = static_cast<int>(kLeftMax);
+    if (top > kDropTopMax) top = kDropTopMax;
+    if (top < kDropTopLow) top = kDropTopLow;
+    if (left < kDropLeftMin) left = kDropLeftMin;
+    if (left > kDropLeftMax) left = kDropLeftMax;
 
     // Both are positive after the clamps, so integer division is the floor.
-    top = top / kGrid * kGrid + kGrid / 2;
-    left = left / kGrid * kGrid;
+    top = top / kDropGrid * kDropGrid + kDropGrid / 2;
+    left = left / kDropGrid * kDropGrid;
 
     marker.left = static_cast<float>(left);
     marker.top = static_cast<float>(top);

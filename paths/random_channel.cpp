@@ -2,8 +2,9 @@
 
 #include <cstddef>
 
-#include "paths/tag_text.h"
+#include "paths/diagram_geometry.h"
 #include "paths/path_state.h"
+#include "paths/tag_text.h"
 
 namespace tarvel {
 namespace {
@@ -11,7 +12,6 @@ namespace {
 constexpr double kLeftSpan = 4740;
 constexpr double kLeftStart = 420;
 constexpr double kTopSpan = -3360;  // upwards: higher power
-constexpr double kTopStart = 3900;
 
 double drawFrom(Form& form) {
     return static_cast<double>(form.state.generator.next());
@@ -26,7 +26,8 @@ void cmdRand_Click(Form& form) {
         // Evaluated exactly from the single-precision draw, rounded once to the
         // single-precision position.
         marker.left = static_cast<float>(drawFrom(form) * kLeftSpan + kLeftStart);
-        marker.top = static_cast<float>(drawFrom(form) * kTopSpan + kTopStart);
+        marker.top =
+            static_cast<float>(drawFrom(form) * kTopSpan + static_cast<double>(kPowerZeroTop));
         frame.top = marker.top;
         frame.left = marker.left;
         marker.tag = phaseTagText((2 * drawFrom(form) + 1) * kPhaseScale);

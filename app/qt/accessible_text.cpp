@@ -2,13 +2,10 @@
 
 #include <cstdio>
 
+#include "paths/diagram_geometry.h"
+
 namespace tarvel::view {
 namespace {
-
-constexpr float kDelayZeroLeft = 360;
-constexpr float kTwipsPerMicrosecond = 1200;
-constexpr float kPowerZeroTop = 3900;
-constexpr float kTwipsOfFullPower = 3540;
 
 // Two decimals; a value that rounds to zero reads "0.00", never "-0.00".
 std::string twoDecimals(double value) {
@@ -39,9 +36,9 @@ std::string valueAccessibleDescription(const std::string& value, const char* uni
     return value + " " + unit;
 }
 
-const ValueField* valueFieldOf(int labelIndex) {
-    for (const ValueField& field : kValueFields) {
-        if (field.valueLabel == labelIndex) return &field;
+const StatisticsRow* statisticsRowOf(int labelIndex) {
+    for (const StatisticsRow& row : kStatisticsRows) {
+        if (row.value == labelIndex) return &row;
     }
     return nullptr;
 }

@@ -10,6 +10,7 @@
 
 #include "animation/timer_tick.h"
 #include "app/form_load.h"
+#include "app/qt/application_identity.h"
 #include "app/qt/control_font.h"
 #include "app/qt/drag_outline.h"
 #include "app/qt/image_surface.h"
@@ -103,6 +104,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     form_ = std::make_unique<Form>(fromQColor(face));
 
     setWindowTitle(QString::fromStdString(form_->caption));
+    setWindowIcon(applicationIcon());
     setFixedSize(qRound(toDip(form_->clientWidth)), qRound(toDip(form_->clientHeight)));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, toQColor(form_->backColour));
@@ -262,7 +264,7 @@ void Form1::connectMarker(MarkerButton* button) {
     connect(button, &MarkerButton::dragLost, this, [this] {
         // The marker vanished under the pointer: the drag ends with no drop.
         dragOutline_->hide();
-        form_->dragSource.reset();
+        cancelDrag(*form_);
     });
 }
 

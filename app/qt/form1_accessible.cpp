@@ -51,8 +51,8 @@ void Form1::nameControls() {
         QStringLiteral("Range of the frequency response's vertical axis"));
     // Linux readers take a combo box's name from its item and its title
     // from the label that labels it.
-    cmbSymbol_->setAccessibleName(text(form_->lblAt[2].caption));
-    lblAt_[2]->setBuddy(cmbSymbol_);
+    cmbSymbol_->setAccessibleName(text(form_->lblAt[kSymbolTimeTitle].caption));
+    lblAt_[kSymbolTimeTitle]->setBuddy(cmbSymbol_);
     cmbSymbol_->setAccessibleDescription(QStringLiteral("in \u00b5s"));
     imgZelm_->setAccessibleName(text(form_->caption) + QStringLiteral(" logo"));
 
@@ -74,15 +74,15 @@ void Form1::syncAccessibleTexts() {
     mirrorName(label1_, text(form_->label1.caption));
     mirrorName(label2_, text(form_->label2.caption));
     for (std::size_t i = 0; i < lblAt_.size(); ++i) {
-        const ValueField* field = valueFieldOf(static_cast<int>(i));
-        if (field == nullptr) {
+        const StatisticsRow* row = statisticsRowOf(static_cast<int>(i));
+        if (row == nullptr) {
             mirrorName(lblAt_[i], text(form_->lblAt[i].caption));
             continue;
         }
-        const auto title = static_cast<std::size_t>(field->titleLabel);
+        const auto title = static_cast<std::size_t>(row->title);
         mirrorName(lblAt_[i], text(form_->lblAt[title].caption));
         mirrorDescription(lblAt_[i],
-                          text(valueAccessibleDescription(form_->lblAt[i].caption, field->unit)));
+                          text(valueAccessibleDescription(form_->lblAt[i].caption, row->unit)));
     }
 
     mirrorName(cmdRand_, text(form_->cmdRand.caption));

@@ -10,7 +10,9 @@
 #include "analysis/delay_statistics.h"
 #include "analysis/nr_fft.h"
 #include "analysis/statistic_caption.h"
-#include "analysis_fixture.h"
+#include "support/path_placement.h"
+#include "support/recording_surface.h"
+#include "support/started_form.h"
 
 namespace tarvel {
 namespace {
@@ -25,8 +27,9 @@ struct Captions {
 };
 
 Captions captionsOf(const Form& form) {
-    return {form.lblAt[19].caption, form.lblAt[3].caption, form.lblAt[7].caption,
-            form.lblAt[21].caption, form.lblAt[24].caption};
+    const auto figure = [&form](const StatisticsRow& row) { return form.lblAt[row.value].caption; };
+    return {figure(kMeanDelayRow), figure(kDelaySpreadRow), figure(kBandwidth1Row),
+            figure(kBandwidth02Row), figure(kBandwidth002Row)};
 }
 
 void expectCaptions(const Form& form, const Captions& expected) {

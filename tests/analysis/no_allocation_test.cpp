@@ -6,7 +6,9 @@
 #include "analysis/calc_channel.h"
 #include "analysis/nr_fft.h"
 #include "analysis/statistic_caption.h"
-#include "analysis_fixture.h"
+#include "support/path_placement.h"
+#include "support/recording_surface.h"
+#include "support/started_form.h"
 #include "app/user_actions.h"
 #include "counting_allocator.h"
 

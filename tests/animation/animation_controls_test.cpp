@@ -10,7 +10,7 @@ namespace tarvel {
 namespace {
 
 using test_support::startedForm;
-using test_support::switchOn;
+using test_support::placePath;
 
 std::array<std::uint64_t, 3> eyeClears(const Form& form) {
     return {form.picIndividual.clears, form.picCombo.clears, form.picSumGraph.clears};
@@ -36,8 +36,8 @@ class ResetButton : public ::testing::Test {
   protected:
     void SetUp() override {
         form = startedForm();
-        switchOn(*form, 1, 1560, 2130);
-        switchOn(*form, 6, 2760, 900);
+        placePath(*form, 1, 1560, 2130);
+        placePath(*form, 6, 2760, 900);
         form->cmdSource[6].pressed = true;
         chooseSymbol(*form, 2);
         clickGo(*form, 0);
@@ -95,7 +95,7 @@ TEST_F(ResetButton, LeavesTheFadingStateAndTheSpeedAlone) {
 
 TEST(FadingBar, ASpeedActsOnlyAtTheNextTick) {
     auto form = startedForm();
-    switchOn(*form, 2, 1560, 2130);
+    placePath(*form, 2, 1560, 2130);
     const auto clears = eyeClears(*form);
     const auto draws = form->state.generator.count();
     for (int speed = 1; speed <= 5; ++speed) setFadeValue(*form, speed);
@@ -107,7 +107,7 @@ TEST(FadingBar, ASpeedActsOnlyAtTheNextTick) {
 
 TEST(FadingBar, ZeroShowsTheMarkersAnalysesAndDrawsOverTheEyes) {
     auto form = startedForm();
-    switchOn(*form, 2, 1560, 2130);
+    placePath(*form, 2, 1560, 2130);
     setFadeValue(*form, 1);
     Timer1_Timer(*form);
     ASSERT_FALSE(form->cmdSource[2].visible);

@@ -6,27 +6,17 @@
 #include <vector>
 
 #include "app/form.h"
-#include "support/started_form.h"
+#include "support/path_placement.h"
 #include "support/recording_surface.h"
-#include "paths/path_state.h"
+#include "support/started_form.h"
 
 namespace tarvel::test_support {
 
+using testing::placePath;
 using testing::RecordingSurface;
 using testing::Segment;
 using testing::startedForm;
 
-// Marker and frame at (left, top), in the path's colour; the analysis is then
-// out of date, as after any edit.
-inline void switchOn(Form& form, int index, float left, float top) {
-    CommandButton& marker = form.cmdSource[static_cast<std::size_t>(index)];
-    FilledShape& frame = form.cmdShape[static_cast<std::size_t>(index)];
-    marker.backColour = form.state.lPathColour[static_cast<std::size_t>(index)];
-    marker.left = frame.left = left;
-    marker.top = frame.top = top;
-    endPathEdit(form);
-}
-
-constexpr int kSegmentsPerEye = 31 * 386;
+using testing::kSegmentsPerEye;
 
 }  // namespace tarvel::test_support

@@ -14,7 +14,7 @@ namespace tarvel {
 namespace {
 
 using test_support::startedForm;
-using test_support::switchOn;
+using test_support::placePath;
 
 constexpr int kPath = 2;
 
@@ -32,7 +32,7 @@ class FadePathTest : public ::testing::Test {
   protected:
     void SetUp() override {
         form = startedForm();
-        switchOn(*form, kPath, 1560, 2400);  // marker power (3900 - 2400) / 1500 = 1
+        placePath(*form, kPath, 1560, 2400);  // marker power (3900 - 2400) / 1500 = 1
     }
     double fadeI() const { return form->state.dFadeI[kPath]; }
     double fadeQ() const { return form->state.dFadeQ[kPath]; }
@@ -52,6 +52,10 @@ struct Speed {
     double rho;
     double keep, fresh;  // sqrt(rho) and sqrt(1 - rho) to six decimals
 };
+
+void PrintTo(const Speed& speed, std::ostream* os) {
+    *os << "fading " << speed.value;
+}
 
 class FadeSpeed : public FadePathTest, public ::testing::WithParamInterface<Speed> {};
 
@@ -151,7 +155,7 @@ TEST_F(FadePathTest, LongRunMeanOfHalfTheSquaredGainIsOneAtEverySpeed) {
 }
 
 TEST_F(FadePathTest, ALargePowerIsCappedAtTop120) {
-    switchOn(*form, kPath, 1560, 360);  // power 2.36
+    placePath(*form, kPath, 1560, 360);  // power 2.36
     form->hscFade.value = 5;
     // x = 2^-23, y = 0: a tiny s, so x f is about 8 and P far above 2.52.
     queue({0.5f + 1.0f / 16777216.0f, 0.5f});
@@ -161,7 +165,7 @@ TEST_F(FadePathTest, ALargePowerIsCappedAtTop120) {
 }
 
 TEST_F(FadePathTest, APathOnTheAxisStaysThereWhileItFades) {
-    switchOn(*form, kPath, 1560, 3900);
+    placePath(*form, kPath, 1560, 3900);
     form->hscFade.value = 1;
     for (int step = 0; step < 50; ++step) {
         fade();
@@ -173,7 +177,7 @@ TEST_F(FadePathTest, APathOnTheAxisStaysThereWhileItFades) {
 // Fading run, stopped, the marker moved, fading run again: the gain carries on
 // but the mean power is taken from where the marker now stands.
 TEST_F(FadePathTest, ResumedFadingUsesTheMarkersCurrentPowerAndCarriesTheGainOn) {
-    switchOn(*form, kPath, 1560, 3900);  // on the axis: mean power 0
+    placePath(*form, kPath, 1560, 3900);  // on the axis: mean power 0
     setFadeValue(*form, 2);
     Timer1_Timer(*form);
     Timer1_Timer(*form);
@@ -202,7 +206,7 @@ TEST_F(FadePathTest, ResumedFadingUsesTheMarkersCurrentPowerAndCarriesTheGainOn)
 // When fading stops each frame goes back to its marker, so the analysis
 // describes the power that the diagram shows.
 TEST_F(FadePathTest, StoppingFadingPutsEveryFrameBackAtItsMarker) {
-    switchOn(*form, 5, 2760, 1500);
+    placePath(*form, 5, 2760, 1500);
     for (int stop = 0; stop < 2; ++stop) {
         setFadeValue(*form, 5);
         Timer1_Timer(*form);

@@ -16,8 +16,8 @@ TEST(TimerTick, AllocatesNothingWithEveryPathOnAndFading) {
     auto form = test_support::startedForm();
     ASSERT_GT(testing::heapAllocations() - atStart, 0);  // the counter does count
     for (int i = 0; i < kPathCount; ++i) {
-        test_support::switchOn(*form, i, 360.0f + 600.0f * static_cast<float>(i),
-                               600.0f + 400.0f * static_cast<float>(i));
+        test_support::placePath(*form, i, 360.0f + 600.0f * static_cast<float>(i),
+                                600.0f + 400.0f * static_cast<float>(i));
     }
     setFadeValue(*form, 5);
     Timer1_Timer(*form);

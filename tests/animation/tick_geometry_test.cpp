@@ -1,9 +1,10 @@
 #include "animation/tick_geometry.h"
-#include "app/integer_conversion.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "app/integer_conversion.h"
 
 namespace tarvel {
 namespace {

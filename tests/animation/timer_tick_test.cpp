@@ -17,7 +17,7 @@ namespace {
 using test_support::kSegmentsPerEye;
 using test_support::RecordingSurface;
 using test_support::startedForm;
-using test_support::switchOn;
+using test_support::placePath;
 
 using Cplx = std::complex<double>;
 
@@ -90,8 +90,8 @@ TEST(TimerTick, RaisedCosineWaveformPassesThroughEverySymbolAtItsInstant) {
 // exactly 0.5 gives a symbol of 0.
 TEST(TimerTick, FadingDrawsComeBeforeTheSymbols) {
     auto form = startedForm();
-    switchOn(*form, 0, 360, 2130);
-    switchOn(*form, 3, 1560, 2130);
+    placePath(*form, 0, 360, 2130);
+    placePath(*form, 3, 1560, 2130);
     form->hscFade.value = 5;
     UniformGenerator& generator = form->state.generator;
     for (float u : {0.7f, 0.4f, 0.2f, 0.6f}) generator.queue(u);
@@ -128,7 +128,7 @@ TEST(TimerTick, TracesPileUpUntilTheChannelChanges) {
     auto form = startedForm();
     EyeBoxes boxes(*form);
     const auto startClears = boxes.clears();
-    switchOn(*form, 1, 1560, 2130);
+    placePath(*form, 1, 1560, 2130);
 
     Timer1_Timer(*form);  // the edit left the analysis out of date: clear, then draw
     EXPECT_TRUE(form->state.bChannelValid);
@@ -195,6 +195,10 @@ struct ShiftCase {
     int sumShift;    // floor of 1.5 s
 };
 
+void PrintTo(const ShiftCase& c, std::ostream* os) {
+    *os << "left " << c.left << ", symbol time " << c.symbolTime;
+}
+
 class PathDelay : public ::testing::TestWithParam<ShiftCase> {};
 
 // The combo trace rounds 1.5 s to the nearest (ties to even), the sum copy
@@ -207,7 +211,7 @@ TEST_P(PathDelay, ComboTraceAndSumCopyUseTheirOwnRoundingOfTheShift) {
     Form_Load(*form);
     chooseSymbol(*form, c.symbolTime == 0.5 ? 0 : (c.symbolTime == 1.0 ? 1 : 2));
     ASSERT_EQ(form->state.dSymbolTime, c.symbolTime);
-    switchOn(*form, 4, c.left, 2130);  // relative power 0.5
+    placePath(*form, 4, c.left, 2130);  // relative power 0.5
     Timer1_Timer(*form);
 
     const DemoState& state = form->state;
@@ -241,9 +245,9 @@ INSTANTIATE_TEST_SUITE_P(Shifts, PathDelay,
 
 TEST(TimerTick, SumAddsEveryPathsScaledDelayedCopy) {
     auto form = startedForm();
-    switchOn(*form, 0, 360, 2130);
-    switchOn(*form, 6, 1560, 3900);  // on the axis: a gain of 0.00001
-    switchOn(*form, 7, 2760, 360);   // s = 80, delay 120 samples
+    placePath(*form, 0, 360, 2130);
+    placePath(*form, 6, 1560, 3900);  // on the axis: a gain of 0.00001
+    placePath(*form, 7, 2760, 360);   // s = 80, delay 120 samples
     Timer1_Timer(*form);
     const DemoState& state = form->state;
     const double a0 = std::sqrt(0.5) + 0.00001, a6 = 0.00001, a7 = 1.00001;

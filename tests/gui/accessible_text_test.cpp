@@ -36,18 +36,18 @@ TEST(AccessibleText, PlacesJustOutsideTheLimitsNeverReadMinusZero) {
 
 TEST(AccessibleText, ValueFieldsPairEachFigureWithItsRowTitleAndUnit) {
     std::set<int> values, titles;
-    for (const ValueField& field : kValueFields) {
-        values.insert(field.valueLabel);
-        titles.insert(field.titleLabel);
-        EXPECT_EQ(valueFieldOf(field.valueLabel), &field);
-        EXPECT_EQ(valueFieldOf(field.titleLabel), nullptr);
+    for (const StatisticsRow& row : kStatisticsRows) {
+        values.insert(row.value);
+        titles.insert(row.title);
+        EXPECT_EQ(statisticsRowOf(row.value), &row);
+        EXPECT_EQ(statisticsRowOf(row.title), nullptr);
     }
     EXPECT_EQ(values, (std::set<int>{19, 3, 7, 21, 24}));
     EXPECT_EQ(titles, (std::set<int>{20, 1, 5, 23, 26}));
-    EXPECT_STREQ(valueFieldOf(19)->unit, "\u00b5s");
-    EXPECT_STREQ(valueFieldOf(24)->unit, "MHz");
-    EXPECT_EQ(valueFieldOf(0), nullptr);
-    EXPECT_EQ(valueFieldOf(-1), nullptr);
+    EXPECT_STREQ(statisticsRowOf(19)->unit, "\u00b5s");
+    EXPECT_STREQ(statisticsRowOf(24)->unit, "MHz");
+    EXPECT_EQ(statisticsRowOf(0), nullptr);
+    EXPECT_EQ(statisticsRowOf(-1), nullptr);
 }
 
 TEST(AccessibleText, FigureIsReadWithItsUnitAndBlankStaysBlank) {

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest/QTest>
+#include <set>
+#include <vector>
 
 #include "app/qt/image_surface.h"
 #include "app/qt/marker_button.h"
@@ -37,6 +39,9 @@ TEST_F(Form1Layout, WindowHasItsCaptionFixedSizeAndFaceColour) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     EXPECT_EQ(window->palette().color(QPalette::Window), face);
     EXPECT_EQ(form().backColour, RGB(face.red(), face.green(), face.blue()));
+    // The title bar and the task bar show the project's icon.
+    const QList<QSize> iconSizes = window->windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(256, 256)));
 }
 
 TEST_F(Form1Layout, LabelsSitAtTheirPlacesWithTheirTextFontAndAlignment) {
@@ -152,9 +157,84 @@ TEST_F(Form1Layout, PictureBoxesHaveTheirPlaceAndInnerDrawingArea) {
     EXPECT_EQ(window->surface(K::PicIndividual)->contentsRect().size(), QSize(469, 125));
 }
 
+// The layout's own numbers in twips, written out here rather than read from
+// the records, so that a slip in either shows.
+struct Placed {
+    ControlRef control;
+    float left, top, width, height;
+};
+const Placed kLayoutTable[] = {
+    {{K::Label2, 0}, 180, 120, 855, 435},
+    {{K::Label1, 0}, 5340, 3600, 855, 435},
+    {{K::LblAt, 9}, 420, 4260, 255, 495},
+    {{K::LblAt, 8}, 1620, 4260, 255, 495},
+    {{K::LblAt, 10}, 2820, 4260, 255, 495},
+    {{K::LblAt, 11}, 4020, 4260, 255, 495},
+    {{K::LblAt, 12}, 5220, 4260, 255, 495},
+    {{K::CmdRand, 0}, 5580, 4080, 1095, 435},
+    {{K::LblAt, 20}, 1320, 4980, 1875, 495},
+    {{K::LblAt, 19}, 3300, 4980, 855, 495},
+    {{K::LblAt, 29}, 4260, 4980, 195, 495},
+    {{K::LblAt, 18}, 4440, 4980, 315, 495},
+    {{K::LblAt, 1}, 1320, 5460, 1875, 495},
+    {{K::LblAt, 3}, 3300, 5460, 855, 495},
+    {{K::LblAt, 27}, 4260, 5520, 195, 495},
+    {{K::LblAt, 4}, 4440, 5520, 315, 495},
+    {{K::LblAt, 5}, 300, 5940, 2895, 795},
+    {{K::LblAt, 7}, 3300, 6060, 855, 495},
+    {{K::LblAt, 6}, 4260, 6060, 1095, 495},
+    {{K::LblAt, 23}, 300, 6720, 2895, 795},
+    {{K::LblAt, 21}, 3300, 6840, 855, 495},
+    {{K::LblAt, 22}, 4260, 6840, 1095, 495},
+    {{K::LblAt, 26}, 300, 7560, 2895, 795},
+    {{K::LblAt, 24}, 3300, 7680, 855, 495},
+    {{K::LblAt, 25}, 4260, 7680, 1095, 495},
+    {{K::HscFade, 0}, 1620, 8400, 2535, 255},
+    {{K::CmdGo, 0}, 1620, 8700, 1275, 495},
+    {{K::CmdGo, 1}, 2880, 8700, 1275, 495},
+    {{K::LblAt, 2}, 660, 9240, 2175, 495},
+    {{K::CmbSymbol, 0}, 2940, 9240, 1275, 480},
+    {{K::LblAt, 30}, 4320, 9240, 195, 495},
+    {{K::LblAt, 28}, 4500, 9240, 315, 495},
+    {{K::ImgZelm, 0}, 300, 9780, 4500, 720},
+    {{K::PicIndividual, 0}, 6900, 180, 7095, 1935},
+    {{K::PicCombo, 0}, 6960, 2280, 7095, 1995},
+    {{K::PicSumGraph, 0}, 6960, 4380, 7095, 1995},
+    {{K::LblAt, 0}, 5700, 6840, 7815, 495},
+    {{K::PicSpectrum, 0}, 5220, 7260, 8775, 2655},
+    {{K::VscSpectrumRange, 0}, 13980, 7260, 255, 2655},
+    {{K::ChkLinear, 0}, 10920, 7260, 1635, 495},
+    {{K::ChkMemory, 0}, 12540, 7260, 1455, 495},
+    {{K::LblAt, 16}, 5040, 9900, 495, 495},
+    {{K::LblAt, 17}, 7320, 9900, 495, 495},
+    {{K::LblAt, 15}, 9540, 9900, 375, 495},
+    {{K::LblAt, 14}, 11700, 9900, 375, 495},
+    {{K::LblAt, 13}, 13740, 9900, 375, 495},
+};
+
+TEST_F(Form1Layout, EveryControlSitsWhereTheLayoutTableSays) {
+    std::set<int> labels;
+    for (const Placed& p : kLayoutTable) {
+        QWidget* widget = window->widgetFor(p.control);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), dipRectOfTwips(p.left, p.top, p.width, p.height))
+            << "kind " << static_cast<int>(p.control.kind) << " index " << p.control.index;
+        if (p.control.kind == K::LblAt) labels.insert(p.control.index);
+    }
+    EXPECT_EQ(labels.size(), static_cast<std::size_t>(kLabelCount)) << "every lblAt is placed";
+    for (int i = 0; i < kPathCount; ++i)
+        EXPECT_EQ(window->marker(i)->geometry(), dipRectOfTwips(360, 3900, 375, 375)) << i;
+}
+
 TEST_F(Form1Layout, TabWalksTheFocusOrderStartingOnStart) {
-    const std::vector<ControlRef>& order = form().tabOrder;
-    ASSERT_EQ(order.size(), 20u);
+    const std::vector<ControlRef> order = {
+        {K::CmdGo, 0},     {K::CmdSource, 0},        {K::CmdSource, 1},
+        {K::CmdSource, 2}, {K::PicIndividual, 0},    {K::PicSumGraph, 0},
+        {K::CmdSource, 3}, {K::CmdSource, 4},        {K::CmdSource, 5},
+        {K::CmdSource, 6}, {K::CmdSource, 7},        {K::HscFade, 0},
+        {K::CmdGo, 1},     {K::CmbSymbol, 0},        {K::PicSpectrum, 0},
+        {K::PicCombo, 0},  {K::VscSpectrumRange, 0}, {K::ChkMemory, 0},
+        {K::ChkLinear, 0}, {K::CmdRand, 0}};
     EXPECT_EQ(QApplication::focusWidget(), window->widgetFor({K::CmdGo, 0}));
     for (std::size_t step = 1; step <= order.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -89,6 +89,50 @@ TEST_F(Form1Pixels, FadingShowsTheFrameInPlaceOfTheMarker) {
     }
 }
 
+// The arrow heads and axes, at points of each line that no control covers.
+TEST_F(Form1Pixels, AxesAndArrowHeadsAreDrawnWhereTheLayoutPutsThem) {
+    const QLineF linesInTwips[] = {{540, 600, 540, 4080},    {540, 4080, 5460, 4080},
+                                   {5460, 4080, 5220, 3840}, {5220, 4320, 5460, 4080},
+                                   {300, 840, 540, 600},     {780, 840, 540, 600}};
+    const QImage shot = snapshot();
+    for (const QLineF& line : linesInTwips) {
+        int seen = 0;
+        for (const double t : {0.2, 0.35, 0.5, 0.65, 0.8}) {
+            const QPointF p = line.pointAt(t) / 15;
+            const QPoint pixel(static_cast<int>(p.x()), static_cast<int>(p.y()));
+            if (window->childAt(pixel) != nullptr) continue;
+            EXPECT_EQ(shot.pixelColor(pixel), QColor(Qt::black)) << line.p1().x() << " " << t;
+            ++seen;
+        }
+        EXPECT_GT(seen, 0) << "line from " << line.p1().x() << ", " << line.p1().y();
+    }
+}
+
+// Only what changed is repainted; a frame that fading lifts above the axes
+// and lets down again must leave nothing behind, as a full repaint shows.
+TEST_F(Form1Pixels, PartialRepaintLeavesNoStalePixelsOutsideTheAxes) {
+    dragMarker(7, QPoint(100, 133));
+    click(window->marker(7));
+    click(window->marker(7));
+    qobject_cast<QScrollBar*>(window->widgetFor({ControlKind::HscFade, 0}))->setValue(5);
+    window->tick();
+    FilledShape& frame = form().cmdShape[7];
+    ASSERT_TRUE(frame.visible);
+
+    frame.top = 120;  // as high as fading goes: wholly above the power axis's tip
+    window->syncFromCore();
+    const QPoint highCentre(qRound((frame.left + 187.5) / 15), qRound((120 + 187.5) / 15));
+    ASSERT_EQ(snapshot().pixelColor(highCentre), colourOf(frame.fillColour));
+
+    frame.top = 2400;
+    window->syncFromCore();
+    const QImage partial = snapshot();
+    window->update();
+    const QImage full = snapshot();
+    EXPECT_NE(partial.pixelColor(highCentre), colourOf(frame.fillColour));
+    EXPECT_EQ(partial, full);
+}
+
 TEST_F(Form1Pixels, EyeSurfaceShowsTheStartUpTraceAndEmptiesOnAClick) {
     ImageSurface* eye = window->surface(ControlKind::PicIndividual);
     auto inked = [](const QImage& image) {

@@ -17,6 +17,7 @@
 #include "app/form_load.h"
 #include "app/qt/twips.h"
 #include "app/user_actions.h"
+#include "tests/support/recording_surface.h"
 
 namespace tarvel::view {
 namespace {
@@ -142,15 +143,7 @@ TEST(ImageSurface, LeftClickOnTheBoxIsReported) {
     EXPECT_EQ(clicks.count(), 1);
 }
 
-// Keeps the runs of points handed to it; single segments are runs of two.
-class RunRecorder : public Surface {
-  public:
-    void clear() override { runs.clear(); }
-    void setColour(Colour) override {}
-    void line(float x1, float y1, float x2, float y2) override { runs.push_back({x1, y1, x2, y2}); }
-    void polyline(std::span<const float> xy) override { runs.emplace_back(xy.begin(), xy.end()); }
-    std::vector<std::vector<float>> runs;
-};
+using tarvel::testing::RunRecorder;
 
 void drawSegmentBySegment(ImageSurface& surface, const std::vector<float>& run) {
     for (std::size_t k = 2; k + 1 < run.size(); k += 2) {

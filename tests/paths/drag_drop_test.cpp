@@ -5,7 +5,8 @@
 #include "app/user_actions.h"
 #include "paths/path_editing.h"
 #include "paths/path_state.h"
-#include "tests/paths/paths_fixture.h"
+#include "support/path_placement.h"
+#include "support/started_form.h"
 
 namespace tarvel {
 namespace {

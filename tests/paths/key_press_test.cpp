@@ -2,7 +2,8 @@
 
 #include "app/user_actions.h"
 #include "paths/path_editing.h"
-#include "tests/paths/paths_fixture.h"
+#include "support/path_placement.h"
+#include "support/started_form.h"
 
 namespace tarvel {
 namespace {

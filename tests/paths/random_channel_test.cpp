@@ -11,7 +11,8 @@
 #include "paths/path_editing.h"
 #include "paths/path_state.h"
 #include "paths/tag_text.h"
-#include "tests/paths/paths_fixture.h"
+#include "support/path_placement.h"
+#include "support/started_form.h"
 
 namespace tarvel {
 namespace {

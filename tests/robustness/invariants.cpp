@@ -25,14 +25,17 @@ std::string firstNonFiniteArray(const DemoState& s) {
         bool finite;
     };
     const Named arrays[] = {
-        {"dPulseRe", allFinite(s.dPulseRe)},         {"dPulseIm", allFinite(s.dPulseIm)},
+        {"dPulseRe", allFinite(s.dPulseRe)},
+        {"dPulseIm", allFinite(s.dPulseIm)},
         {"dPulseSpectrum", allFinite(s.dPulseSpectrum)},
         {"dPathSpectrum", allFinite(s.dPathSpectrum)},
         {"dPowerSpectrum", allFinite(s.dPowerSpectrum)},
         {"dMemorySpectrum", allFinite(s.dMemorySpectrum)},
-        {"dFadeI", allFinite(s.dFadeI)},             {"dFadeQ", allFinite(s.dFadeQ)},
+        {"dFadeI", allFinite(s.dFadeI)},
+        {"dFadeQ", allFinite(s.dFadeQ)},
         {"dFadeMeanPower", allFinite(s.dFadeMeanPower)},
-        {"dSymbol", allFinite(s.dSymbol)},           {"dSymbolTrain", allFinite(s.dSymbolTrain)},
+        {"dSymbol", allFinite(s.dSymbol)},
+        {"dSymbolTrain", allFinite(s.dSymbolTrain)},
         {"dShapedSpectrum", allFinite(s.dShapedSpectrum)},
         {"dShapedSignal", allFinite(s.dShapedSignal)},
         {"dSumSignal", allFinite(s.dSumSignal)},
@@ -43,7 +46,9 @@ std::string firstNonFiniteArray(const DemoState& s) {
     return "";
 }
 
-bool within(float value, float low, float high) { return value >= low && value <= high; }
+bool within(float value, float low, float high) {
+    return value >= low && value <= high;
+}
 
 // Digits, then optionally a point and one or two digits, the last not 0.
 bool isPlainDecimal(const std::string& text, std::size_t from) {
@@ -74,9 +79,16 @@ bool isWellFormedCaption(const std::string& caption) {
 bool computes(const UserAction& action) {
     using K = UserAction::Kind;
     switch (action.kind) {
-        case K::Tick: case K::Reset: case K::Fade: case K::Symbol:
-        case K::Linear: case K::Memory: case K::Range: return true;
-        default: return false;
+        case K::Tick:
+        case K::Reset:
+        case K::Fade:
+        case K::Symbol:
+        case K::Linear:
+        case K::Memory:
+        case K::Range:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -93,10 +105,10 @@ std::string checkInvariants(const Form& form, bool checkArrays) {
         if (const std::string name = firstNonFiniteArray(form.state); !name.empty())
             return name + " holds a value that is not finite";
     }
-    for (int field : {19, 3, 7, 21, 24}) {
-        const std::string& caption = form.lblAt[static_cast<std::size_t>(field)].caption;
+    for (const StatisticsRow& row : kStatisticsRows) {
+        const std::string& caption = form.lblAt[static_cast<std::size_t>(row.value)].caption;
         if (!isWellFormedCaption(caption))
-            return "value field " + std::to_string(field) + " reads \"" + caption + "\"";
+            return "value field " + std::to_string(row.value) + " reads \"" + caption + "\"";
     }
     return "";
 }
@@ -116,25 +128,30 @@ DrawBudget drawBudget(const Form& before, const UserAction& action) {
     };
     switch (action.kind) {
         case K::Tick:
-        case K::Symbol: return tick(fading, pathsOn);
-        case K::Reset: return tick(fading, 0);
+        case K::Symbol:
+            return tick(fading, pathsOn);
+        case K::Reset:
+            return tick(fading, 0);
         case K::Fade:
             if (action.index != before.hscFade.value && action.index == 0) return tick(false, 0);
             return {};
-        case K::Random: return {24, true, false};
+        case K::Random:
+            return {24, true, false};
         case K::Drag: {
-            const bool dropRuns = before.cmdSource[static_cast<std::size_t>(action.index)].visible &&
-                                  isWindowSurfaceAt(before, action.x, action.y);
+            const bool dropRuns =
+                before.cmdSource[static_cast<std::size_t>(action.index)].visible &&
+                isWindowSurfaceAt(before, action.x, action.y);
             return {dropRuns ? 1u : 0u, true, false};
         }
-        default: return {};
+        default:
+            return {};
     }
 }
 
 std::string checkDraws(const DrawBudget& budget, std::uint64_t drawsTaken) {
-    const bool ok = budget.exact ? drawsTaken == budget.least
-                                 : drawsTaken >= budget.least &&
-                                       (drawsTaken - budget.least) % 2 == 0;
+    const bool ok = budget.exact
+                        ? drawsTaken == budget.least
+                        : drawsTaken >= budget.least && (drawsTaken - budget.least) % 2 == 0;
     if (ok) return "";
     return "took " + std::to_string(drawsTaken) + " draws, expected " +
            (budget.exact ? "" : "at least ") + std::to_string(budget.least);

@@ -54,40 +54,40 @@ void expectEyeTraces(const JsonValue& surface, std::size_t first,
 TEST(AnimationScenario, StartTicksClearsAndReset) {
     const ScriptRun run = runScenarioFile("animation.tscript");
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const JsonValue started = run.dump(0);
+    const JsonValue started = run.dump("started");
     EXPECT_TRUE(started["timer"].boolean());
     EXPECT_EQ(draws(started), 64) << "Start only switches the timer on";
     expectEyeCounts(started, kSegmentsPerEye, 0, kSegmentsPerEye);
-    EXPECT_EQ(run.lines[1], run.lines[0]) << "a second Start changes nothing";
+    EXPECT_EQ(run.line("startedAgain"), run.line("started")) << "a second Start changes nothing";
 
     // Start-up left the flag False: the first tick reanalyses and clears.
-    const JsonValue first = run.dump(2);
+    const JsonValue first = run.dump("firstTick");
     EXPECT_TRUE(first["channelValid"].boolean());
     expectEyeClears(first, 2, 2, 2);
     expectEyeCounts(first, kSegmentsPerEye, 0, kSegmentsPerEye);
     EXPECT_EQ(clears(first, "picSpectrum"), 4);
     EXPECT_EQ(draws(first), 128);
 
-    const JsonValue third = run.dump(3);
+    const JsonValue third = run.dump("thirdTick");
     expectEyeClears(third, 2, 2, 2);
     expectEyeCounts(third, 3 * kSegmentsPerEye, 0, 3 * kSegmentsPerEye);
     EXPECT_EQ(draws(third), 256);
 
-    const JsonValue clicked = run.dump(4);
+    const JsonValue clicked = run.dump("individualCleared");
     expectEyeClears(clicked, 3, 2, 2);
     expectEyeCounts(clicked, 0, 0, 3 * kSegmentsPerEye);
-    const JsonValue allClicked = run.dump(5);
+    const JsonValue allClicked = run.dump("allCleared");
     expectEyeClears(allClicked, 3, 3, 3);
     expectEyeCounts(allClicked, 0, 0, 0);
-    EXPECT_EQ(run.lines[6], run.lines[5]) << "tick 0 runs nothing";
+    EXPECT_EQ(run.line("afterTickZero"), run.line("allCleared")) << "tick 0 runs nothing";
 
-    const JsonValue twoPaths = run.dump(7);
+    const JsonValue twoPaths = run.dump("twoPaths");
     expectEyeClears(twoPaths, 4, 4, 4);
     expectEyeCounts(twoPaths, kSegmentsPerEye, 2 * kSegmentsPerEye, kSegmentsPerEye);
     EXPECT_EQ(draws(twoPaths), 320);
     EXPECT_EQ(clears(twoPaths, "picSpectrum"), 6);
 
-    const JsonValue reset = run.dump(8);
+    const JsonValue reset = run.dump("reset");
     EXPECT_FALSE(reset["timer"].boolean());
     EXPECT_TRUE(reset["channelValid"].boolean());
     expectEyeClears(reset, 5, 5, 5);
@@ -106,7 +106,7 @@ TEST(AnimationScenario, StartTicksClearsAndReset) {
 TEST(AnimationScenario, SymbolsArePulseShapedAndEachPathAddsItsDelayedScaledCopy) {
     const ScriptRun run = runScenarioFile("multipath_sum.tscript");
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const JsonValue arrays = run.dump(0);
+    const JsonValue arrays = run.dump("atDelayZero");
     const std::vector<double> symbols = arrays["dSymbol"].numbers();
     const std::vector<double> shaped = arrays["dShapedSignal"].numbers();
     const std::vector<double> sum = arrays["dSumSignal"].numbers();
@@ -133,21 +133,21 @@ TEST(AnimationScenario, SymbolsArePulseShapedAndEachPathAddsItsDelayedScaledCopy
         ASSERT_NEAR(power, 0.5 + 0.00001, 1e-12) << "one path gives a flat response";
     }
 
-    expectEyeTraces(run.dump(1), 0, shaped, 1.5, 0, 1.0, "#000000");
-    expectEyeTraces(run.dump(2), 0, shaped, 1.5 / kHalfPowerAmplitude, 0, 1.0, "#408040");
-    expectEyeTraces(run.dump(3), 0, sum, 1.5, 0, 1.0, "#000000");
-    EXPECT_EQ(run.dump(1)["lines"].size(), static_cast<std::size_t>(kSegmentsPerEye));
+    expectEyeTraces(run.dump("individualEye"), 0, shaped, 1.5, 0, 1.0, "#000000");
+    expectEyeTraces(run.dump("comboEye"), 0, shaped, 1.5 / kHalfPowerAmplitude, 0, 1.0, "#408040");
+    expectEyeTraces(run.dump("sumEye"), 0, sum, 1.5, 0, 1.0, "#000000");
+    EXPECT_EQ(run.dump("individualEye")["lines"].size(), static_cast<std::size_t>(kSegmentsPerEye));
 
     // 1 us later: s = 40 steps, the sum shifted by floor(1.5 s) = 60 samples,
     // the combined eye by the nearest integer to 1.5 s, also 60.
-    const JsonValue later = run.dump(4);
+    const JsonValue later = run.dump("oneMicrosecondLater");
     const std::vector<double> shaped2 = later["dShapedSignal"].numbers();
     const std::vector<double> sum2 = later["dSumSignal"].numbers();
     for (std::size_t l = 0; l < 4096; ++l) {
         const double expected = l < 60 ? 0 : kHalfPowerAmplitude * shaped2[2 * (l - 60)];
         ASSERT_NEAR(sum2[2 * l], expected, 1e-12) << l;
     }
-    const JsonValue combo = run.dump(5);
+    const JsonValue combo = run.dump("comboEyeLater");
     ASSERT_EQ(combo["lines"].size(), 2u * kSegmentsPerEye) << "no edit, so no clear";
     expectEyeTraces(combo, kSegmentsPerEye, shaped2, 1.5 / kHalfPowerAmplitude, 60, 1.0, "#408040");
 }
@@ -155,7 +155,7 @@ TEST(AnimationScenario, SymbolsArePulseShapedAndEachPathAddsItsDelayedScaledCopy
 TEST(AnimationScenario, SymbolTimeChoiceRedrawsAtItsOwnWidth) {
     const ScriptRun run = runScenarioFile("symbol_time.tscript");
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const JsonValue two = run.dump(0);
+    const JsonValue two = run.dump("twoMicroseconds");
     EXPECT_EQ(two["symbolTime"].number(), 2.0);
     EXPECT_EQ(two["cmbSymbol"]["text"].text(), "2.0");
     EXPECT_TRUE(two["channelValid"].boolean());
@@ -163,10 +163,10 @@ TEST(AnimationScenario, SymbolTimeChoiceRedrawsAtItsOwnWidth) {
     expectEyeCounts(two, kSegmentsPerEye, 0, kSegmentsPerEye);
     EXPECT_EQ(draws(two), 128);
 
-    const std::vector<double> shaped = run.dump(1)["dShapedSignal"].numbers();
-    expectEyeTraces(run.dump(2), 0, shaped, 1.5, 0, 2.0, "#000000");
+    const std::vector<double> shaped = run.dump("twoMicrosecondsArrays")["dShapedSignal"].numbers();
+    expectEyeTraces(run.dump("twoMicrosecondsEye"), 0, shaped, 1.5, 0, 2.0, "#000000");
 
-    const JsonValue half = run.dump(3);
+    const JsonValue half = run.dump("halfMicrosecond");
     EXPECT_EQ(half["symbolTime"].number(), 0.5);
     EXPECT_EQ(half["cmbSymbol"]["text"].text(), "0.5");
     expectEyeClears(half, 3, 3, 3);
@@ -182,7 +182,7 @@ double polarFactor(double x, double y) {
 TEST(FadingScenario, GaussMarkovStepsMoveTheFrameAndSurviveReset) {
     const ScriptRun run = runScenarioFile("fading.tscript");
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const JsonValue selected = run.dump(0);
+    const JsonValue selected = run.dump("selected");
     EXPECT_EQ(selected["hscFade"].number(), 1);
     EXPECT_EQ(draws(selected), 64) << "a speed is only read by the next tick";
     EXPECT_TRUE(marker(selected, 7)["visible"].boolean());
@@ -191,7 +191,7 @@ TEST(FadingScenario, GaussMarkovStepsMoveTheFrameAndSurviveReset) {
     const double f1 = polarFactor(0.5, 0);
     const double i1 = std::sqrt(0.98) + std::sqrt(1 - 0.98) * 0.5 * f1;
     const double p1 = i1 * i1 * 1.0 * 0.5;
-    const JsonValue first = run.dump(1);
+    const JsonValue first = run.dump("firstStep");
     EXPECT_NEAR(first["dFadeI"][7].number(), i1, 1e-12);
     EXPECT_EQ(first["dFadeQ"][7].number(), 0);
     EXPECT_EQ(first["dFadeMeanPower"][7].number(), 1);
@@ -205,11 +205,11 @@ TEST(FadingScenario, GaussMarkovStepsMoveTheFrameAndSurviveReset) {
     expectImpulse(first, 7, 1747.5, 2587.5);  // the line stays with the marker
     expectEyeClears(first, 2, 2, 2);
 
-    EXPECT_EQ(run.lines[2], run.lines[1]) << "a hidden marker takes no events";
+    EXPECT_EQ(run.line("hiddenMarker"), run.line("firstStep")) << "a hidden marker takes no events";
 
     // Speed 5 (rho 0): the old gain is forgotten; x = 0.5, y = -0.5.
     const double f5 = polarFactor(0.5, -0.5);
-    const JsonValue fast = run.dump(3);
+    const JsonValue fast = run.dump("fast");
     const double i5 = 0.5 * f5;
     const double q5 = -0.5 * f5;
     EXPECT_NEAR(fast["dFadeI"][7].number(), i5, 1e-12);
@@ -218,7 +218,7 @@ TEST(FadingScenario, GaussMarkovStepsMoveTheFrameAndSurviveReset) {
     EXPECT_EQ(draws(fast), 132 + 2 + 64);
     expectEyeClears(fast, 3, 3, 3);
 
-    const JsonValue stopped = run.dump(4);
+    const JsonValue stopped = run.dump("stopped");
     EXPECT_TRUE(marker(stopped, 7)["visible"].boolean());
     EXPECT_FALSE(stopped["cmdShape"][7]["visible"].boolean());
     expectFramesOnMarkers(stopped);
@@ -230,7 +230,7 @@ TEST(FadingScenario, GaussMarkovStepsMoveTheFrameAndSurviveReset) {
     const double meanPower = (3900 - 2280) / 1500.0;
     const double i2 = std::sqrt(0.95) * i5 + std::sqrt(1 - 0.95) * 0.5 * f1;
     const double q2 = std::sqrt(0.95) * q5;
-    const JsonValue restarted = run.dump(5);
+    const JsonValue restarted = run.dump("restarted");
     EXPECT_NEAR(restarted["dFadeMeanPower"][7].number(), meanPower, 1e-12);
     EXPECT_NEAR(restarted["dFadeI"][7].number(), i2, 1e-12);
     EXPECT_NEAR(restarted["dFadeQ"][7].number(), q2, 1e-12);
@@ -238,14 +238,14 @@ TEST(FadingScenario, GaussMarkovStepsMoveTheFrameAndSurviveReset) {
                 3900 - (q2 * q2 + i2 * i2) * meanPower * 0.5 * 1500, 1e-3);
     EXPECT_FALSE(marker(restarted, 7)["visible"].boolean());
 
-    const JsonValue reset = run.dump(6);
+    const JsonValue reset = run.dump("reset");
     for (const char* key : {"dFadeI", "dFadeQ", "dFadeMeanPower"}) {
         EXPECT_EQ(reset[key][7].number(), restarted[key][7].number()) << key;
     }
     expectFramesOnMarkers(reset);
     EXPECT_TRUE(marker(reset, 7)["visible"].boolean());
 
-    const JsonValue noPaths = run.dump(7);
+    const JsonValue noPaths = run.dump("noPaths");
     expectEyeClears(noPaths, clears(reset, "picIndividual") + 2, clears(reset, "picCombo") + 2,
                     clears(reset, "picSumGraph") + 2);
     EXPECT_EQ(draws(noPaths), draws(reset) + 128);
@@ -254,7 +254,7 @@ TEST(FadingScenario, GaussMarkovStepsMoveTheFrameAndSurviveReset) {
 TEST(FadingScenario, PowerAboveTheTopIsHeldAtTop120) {
     const ScriptRun run = runScenarioFile("fading_clamp.tscript");
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const JsonValue dump = run.dump(0);
+    const JsonValue dump = run.dump("clamped");
     EXPECT_NEAR(dump["dFadeMeanPower"][6].number(), 2.52, 1e-12);
     EXPECT_NEAR(dump["dFadeI"][6].number(), 0.5 * polarFactor(0.5, 0), 1e-12);
     EXPECT_EQ(dump["cmdShape"][6]["top"].number(), 120);

@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -32,6 +34,27 @@ std::string shellQuoted(const std::string& path) {
     return "'" + path + "'";
 }
 
+// The "#: name" marker before each dump command, empty where there is none.
+std::vector<std::string> dumpNamesOf(std::string_view script) {
+    std::vector<std::string> names;
+    std::string marker;
+    std::istringstream lines{std::string(script)};
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t start = line.find_first_not_of(" \t");
+        if (start == std::string::npos) continue;
+        const std::string_view text = std::string_view(line).substr(start);
+        if (text.starts_with("#: ")) {
+            marker = text.substr(3);
+            while (!marker.empty() && std::isspace(static_cast<unsigned char>(marker.back())))
+                marker.pop_back();
+        } else if (text.starts_with("dump")) {
+            names.push_back(marker);
+            marker.clear();
+        }
+    }
+    return names;
+}
+
 ScriptRun run(const std::string& arguments) {
     const std::string out = scratchPath(".out");
     const std::string err = scratchPath(".err");
@@ -50,21 +73,32 @@ ScriptRun run(const std::string& arguments) {
 
 }  // namespace
 
-JsonValue ScriptRun::dump(std::size_t index) const {
-    if (index >= lines.size()) {
-        throw std::runtime_error("no output line " + std::to_string(index) + "; errors: " + errors);
+const std::string& ScriptRun::line(std::string_view name) const {
+    const auto named = std::find(dumpNames.begin(), dumpNames.end(), name);
+    const auto index = static_cast<std::size_t>(named - dumpNames.begin());
+    if (named == dumpNames.end() || index >= lines.size()) {
+        throw std::runtime_error("no output of the dump named " + std::string(name) +
+                                 "; errors: " + errors);
     }
-    return JsonValue::parse(lines[index]);
+    return lines[index];
+}
+
+JsonValue ScriptRun::dump(std::string_view name) const {
+    return JsonValue::parse(line(name));
 }
 
 ScriptRun runScenarioFile(std::string_view name) {
-    return run(shellQuoted(std::string(SCENARIO_DATA_DIR) + "/scenarios/" + std::string(name)));
+    const std::string path = std::string(SCENARIO_DATA_DIR) + "/scenarios/" + std::string(name);
+    ScriptRun result = run(shellQuoted(path));
+    result.dumpNames = dumpNamesOf(readWhole(path));
+    return result;
 }
 
 ScriptRun runScriptText(std::string_view script) {
     const std::string input = scratchPath(".tscript");
     std::ofstream(input, std::ios::binary) << script;
     ScriptRun result = run("<" + shellQuoted(input));
+    result.dumpNames = dumpNamesOf(script);
     std::remove(input.c_str());
     return result;
 }

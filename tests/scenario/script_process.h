@@ -10,13 +10,16 @@
 
 namespace tarvel::scenario {
 
+// A scenario names a dump by a marker line just before it: "#: name".
 struct ScriptRun {
     int exitStatus = -1;
-    std::vector<std::string> lines;  // standard output, split at '\n'
-    std::string errors;              // standard error, as written
+    std::vector<std::string> lines;      // standard output, split at '\n'
+    std::string errors;                  // standard error, as written
+    std::vector<std::string> dumpNames;  // the marker of each dump command, in order
 
-    // Output line `index` parsed as JSON.
-    JsonValue dump(std::size_t index) const;
+    // The output line of the dump named `name`, as text and parsed as JSON.
+    const std::string& line(std::string_view name) const;
+    JsonValue dump(std::string_view name) const;
 };
 
 // `tarvel-script FILE` on a committed scenario (a name under scenarios/).

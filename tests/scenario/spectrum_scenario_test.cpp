@@ -19,32 +19,33 @@ constexpr int kDrawnBins = 554;
 TEST(SpectrumScenario, ToggleAndRangeHandlersRedrawThePlot) {
     const ScriptRun run = runScenarioFile("spectrum_controls.tscript");
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const JsonValue linear = run.dump(0);
+    const JsonValue linear = run.dump("linear");
     EXPECT_EQ(linear["chkLinear"]["value"].number(), 1);
     EXPECT_EQ(linear["chkLinear"]["caption"].text(), "Linear Plot");
     EXPECT_EQ(clears(linear, "picSpectrum"), 4);
     EXPECT_EQ(lines(linear, "picSpectrum"), 2 * kDrawnBins);
 
-    const JsonValue log = run.dump(1);
+    const JsonValue log = run.dump("log");
     EXPECT_EQ(log["chkLinear"]["value"].number(), 0);
     EXPECT_EQ(log["chkLinear"]["caption"].text(), "Log Plot");
     EXPECT_EQ(clears(log, "picSpectrum"), 6);
 
-    const JsonValue held = run.dump(2);
+    const JsonValue held = run.dump("held");
     EXPECT_EQ(held["chkMemory"]["value"].number(), 1);
     EXPECT_EQ(held["chkMemory"]["captionColour"].text(), "#008000");
     EXPECT_TRUE(held["memoryHeld"].boolean());
     EXPECT_EQ(lines(held, "picSpectrum"), 3 * kDrawnBins);  // green once, black twice
 
-    const JsonValue released = run.dump(3);
+    const JsonValue released = run.dump("released");
     EXPECT_EQ(released["chkMemory"]["value"].number(), 0);
     EXPECT_EQ(released["chkMemory"]["captionColour"].text(), "#000000");
     EXPECT_FALSE(released["memoryHeld"].boolean());
     EXPECT_EQ(lines(released, "picSpectrum"), 2 * kDrawnBins);
     EXPECT_EQ(clears(released, "picSpectrum"), 10);
 
-    EXPECT_EQ(run.lines[4], run.lines[3]) << "an unchanged range value runs nothing";
-    const JsonValue top = run.dump(5);
+    EXPECT_EQ(run.line("rangeUnchanged"), run.line("released"))
+        << "an unchanged range value runs nothing";
+    const JsonValue top = run.dump("rangeTop");
     EXPECT_EQ(top["vscSpectrumRange"].number(), 0);
     EXPECT_EQ(clears(top, "picSpectrum"), 12);
     EXPECT_EQ(draws(top), 64) << "the plot's controls draw no random numbers";
@@ -78,7 +79,7 @@ TEST(SpectrumScenario, FlatResponseIsDrawnAtItsLevelInBothModes) {
     const double power = 1.00001;  // power 1 plus the amplitude's 0.00001
     const double rangeFactor = 21 - 19;
 
-    const JsonValue log = run.dump(0);
+    const JsonValue log = run.dump("logPlot");
     const double h = log["height"].number();
     ASSERT_EQ(log["width"].number(), 8775 - 60);
     ASSERT_EQ(h, 2655 - 60);
@@ -87,18 +88,18 @@ TEST(SpectrumScenario, FlatResponseIsDrawnAtItsLevelInBothModes) {
     const double decibels = 10 * std::log10(power);
     expectFlatTrace(log, 0, h - decibels / dbScale - h / 2, 2, "#000000");
 
-    const JsonValue memory = run.dump(1);
+    const JsonValue memory = run.dump("withMemory");
     ASSERT_EQ(memory["lines"].size(), 3u * kDrawnBins);
     // The held trace takes the same offset as the current one: it lies right under it.
     expectFlatTrace(memory, 0, h - decibels / dbScale - h / 2, 1, "#008000");
     expectFlatTrace(memory, kDrawnBins, h - decibels / dbScale - h / 2, 2, "#000000");
 
-    const JsonValue linear = run.dump(2);
+    const JsonValue linear = run.dump("linearPlot");
     const double linearScale = 6.25 / (h * rangeFactor);
     expectFlatTrace(linear, 0, h - power / linearScale, 1, "#008000");
     expectFlatTrace(linear, kDrawnBins, h - power / linearScale, 2, "#000000");
 
-    const std::vector<double> held = run.dump(3)["dMemorySpectrum"].numbers();
+    const std::vector<double> held = run.dump("arrays")["dMemorySpectrum"].numbers();
     ASSERT_EQ(held.size(), 2048u);
     for (const double value : held) ASSERT_NEAR(value, power, 1e-12);
 }
@@ -106,7 +107,7 @@ TEST(SpectrumScenario, FlatResponseIsDrawnAtItsLevelInBothModes) {
 TEST(SpectrumScenario, TwoPathStatisticsAndPowerResponse) {
     const ScriptRun run = runScenarioFile("statistics.tscript");
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const JsonValue two = run.dump(0);
+    const JsonValue two = run.dump("twoPaths");
     const JsonValue& labels = two["lblAt"];
     EXPECT_EQ(labels["19"].text(), "0.5");
     EXPECT_EQ(labels["3"].text(), "0.5");
@@ -115,7 +116,7 @@ TEST(SpectrumScenario, TwoPathStatisticsAndPowerResponse) {
     EXPECT_EQ(labels["24"].text(), "0.04");
 
     // Amplitudes sqrt(0.50001) at complex points 0 and 15.
-    const std::vector<double> power = run.dump(1)["dPowerSpectrum"].numbers();
+    const std::vector<double> power = run.dump("twoPathsArrays")["dPowerSpectrum"].numbers();
     ASSERT_EQ(power.size(), 4096u);
     for (std::size_t k = 0; k < power.size(); ++k) {
         const double expected =
@@ -124,17 +125,17 @@ TEST(SpectrumScenario, TwoPathStatisticsAndPowerResponse) {
         ASSERT_NEAR(power[k], expected, 1e-9) << k;
     }
 
-    const JsonValue singleDump = run.dump(2);
+    const JsonValue singleDump = run.dump("singlePath");
     const JsonValue& single = singleDump["lblAt"];
     EXPECT_EQ(single["19"].text(), " 1");
     EXPECT_EQ(single["3"].text(), " 0");
     for (const char* field : {"7", "21", "24"}) EXPECT_EQ(single[field].text(), "Inf");
 
-    EXPECT_EQ(run.dump(3)["lblAt"]["19"].text(), "0.12");
-    EXPECT_EQ(run.dump(4)["lblAt"]["19"].text(), "0.38");
+    EXPECT_EQ(run.dump("meanOneEighth")["lblAt"]["19"].text(), "0.12");
+    EXPECT_EQ(run.dump("meanThreeEighths")["lblAt"]["19"].text(), "0.38");
 
     // Both amplitudes sqrt(0.50001) add in one element: a flat 4 * 0.50001.
-    for (const double value : run.dump(5)["dPowerSpectrum"].numbers()) {
+    for (const double value : run.dump("sameDelayArrays")["dPowerSpectrum"].numbers()) {
         ASSERT_NEAR(value, 4 * 0.50001, 1e-9);
     }
 }
@@ -143,11 +144,11 @@ TEST(SurfaceScenario, OverfullSurfaceStillCountsButRefusesItsDump) {
     const ScriptRun run = runScenarioFile("surface_overflow.tscript");
     EXPECT_EQ(run.exitStatus, 2);
     EXPECT_EQ(run.errors,
-              "line 6: surface picIndividual holds more than 2097152 segments since its last "
+              "line 9: surface picIndividual holds more than 2097152 segments since its last "
               "clear, too many to dump\n");
     ASSERT_EQ(run.lines.size(), 2u);
-    EXPECT_EQ(lines(run.dump(0), "picIndividual"), 200.0 * kSegmentsPerEye);
-    EXPECT_EQ(run.dump(1)["lines"].size(), 2u * kDrawnBins);
+    EXPECT_EQ(lines(run.dump("overfull"), "picIndividual"), 200.0 * kSegmentsPerEye);
+    EXPECT_EQ(run.dump("spectrum")["lines"].size(), 2u * kDrawnBins);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(StartUpScenario, DumpIsTheHandCheckedStartUpState) {
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(run.errors, "");
     ASSERT_EQ(run.lines.size(), 1u);
-    EXPECT_EQ(run.lines[0] + "\n", readScenarioData("expected/startup.json"));
+    EXPECT_EQ(run.line("startup") + "\n", readScenarioData("expected/startup.json"));
 }
 
 TEST(StartUpScenario, EmptyScriptSucceedsSilently) {

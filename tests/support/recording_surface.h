@@ -1,7 +1,8 @@
 #pragma once
-// A surface for the core tests that keeps every segment handed to it since
-// its last clear, with the colour it was drawn in.
+// Surfaces for the tests that keep what the drawing code hands them: every
+// segment with its colour, or the runs of points as they came.
 
+#include <span>
 #include <vector>
 
 #include "app/surface.h"
@@ -40,5 +41,18 @@ class RecordingSurface : public Surface {
     int clears = 0;
     int colourChanges = 0;
 };
+
+// Keeps each run of points as it came; segments handed over singly are runs of two.
+class RunRecorder : public Surface {
+  public:
+    void clear() override { runs.clear(); }
+    void setColour(Colour) override {}
+    void line(float x1, float y1, float x2, float y2) override { runs.push_back({x1, y1, x2, y2}); }
+    void polyline(std::span<const float> xy) override { runs.emplace_back(xy.begin(), xy.end()); }
+    std::vector<std::vector<float>> runs;
+};
+
+// An eye diagram draws 31 traces of 386 segments each.
+constexpr int kSegmentsPerEye = 31 * 386;
 
 }  // namespace tarvel::testing

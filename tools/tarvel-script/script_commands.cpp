@@ -7,6 +7,7 @@
 
 #include "animation/timer_tick.h"
 #include "app/user_actions.h"
+#include "paths/diagram_geometry.h"
 #include "tools/tarvel-script/script_line.h"
 #include "tools/tarvel-script/state_dump.h"
 
@@ -17,10 +18,6 @@ using Args = std::span<const std::string_view>;
 
 constexpr int kStartButton = 0;
 constexpr int kResetButton = 1;
-
-// The limits that the editor and the fading keep for a marker's corner.
-constexpr float kMinLeft = 360, kMaxLeft = 5220;
-constexpr float kMinTop = 120, kMaxTop = 3900;
 
 int markerIndex(std::string_view word) {
     return parseInteger(word, 0, kPathCount - 1, "marker");
@@ -114,8 +111,8 @@ void clear(ScriptSession& s, Args a, std::ostream&) {
 
 void place(ScriptSession& s, Args a, std::ostream&) {
     const auto index = static_cast<std::size_t>(markerIndex(a[0]));
-    const float left = floatWithin(a[1], kMinLeft, kMaxLeft, "LEFT");
-    const float top = floatWithin(a[2], kMinTop, kMaxTop, "TOP");
+    const float left = floatWithin(a[1], kMarkerLeftMin, kMarkerLeftMax, "LEFT");
+    const float top = floatWithin(a[2], kFadeTopMin, kMarkerTopMax, "TOP");
     Form& form = s.form();
     form.cmdSource[index].left = left;
     form.cmdSource[index].top = top;

@@ -9,8 +9,6 @@
 namespace tarvel::script {
 namespace {
 
-constexpr std::array<int, 5> kValueFields{19, 3, 7, 21, 24};
-
 template <typename Number>
 void writeNumbers(JsonWriter& json, std::span<const Number> values) {
     json.beginArray();
@@ -131,9 +129,9 @@ std::string dumpState(const Form& form) {
 
     json.key("lblAt");
     json.beginObject();
-    for (const int field : kValueFields) {
-        json.key(std::to_string(field));
-        json.string(form.lblAt[static_cast<std::size_t>(field)].caption);
+    for (const StatisticsRow& row : kStatisticsRows) {
+        json.key(std::to_string(row.value));
+        json.string(form.lblAt[static_cast<std::size_t>(row.value)].caption);
     }
     json.endObject();
 

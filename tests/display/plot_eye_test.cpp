@@ -6,14 +6,14 @@
 #include <memory>
 #include <set>
 
-#include "animation_test_support.h"
+#include "support/recording_surface.h"
 
 namespace tarvel {
 namespace {
 
-using test_support::kSegmentsPerEye;
-using test_support::RecordingSurface;
-using test_support::Segment;
+using testing::kSegmentsPerEye;
+using testing::RecordingSurface;
+using testing::Segment;
 
 constexpr float kW = 1290;  // inner size of the test box
 constexpr float kH = 1000;

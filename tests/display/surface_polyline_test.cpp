@@ -10,23 +10,14 @@
 #include <vector>
 
 #include "display/plot_eye.h"
-#include "tests/animation/animation_test_support.h"
+#include "support/recording_surface.h"
 
 namespace tarvel {
 namespace {
 
-using test_support::RecordingSurface;
-using test_support::Segment;
-
-// Keeps each run as it came; segments handed over singly are runs of two.
-class RunRecorder : public Surface {
-  public:
-    void clear() override { runs.clear(); }
-    void setColour(Colour) override {}
-    void line(float x1, float y1, float x2, float y2) override { runs.push_back({x1, y1, x2, y2}); }
-    void polyline(std::span<const float> xy) override { runs.emplace_back(xy.begin(), xy.end()); }
-    std::vector<std::vector<float>> runs;
-};
+using testing::RecordingSurface;
+using testing::RunRecorder;
+using testing::Segment;
 
 TEST(SurfacePolyline, ByDefaultDrawsEachSegmentBetweenNeighboursInOrder) {
     RecordingSurface surface;
@@ -85,7 +76,7 @@ TEST(SurfacePolyline, EyeDiagramHandsOverEachTraceAsOneRun) {
     PlotEye(1.0, *data, box, 1.5, 5);
 
     ASSERT_EQ(runs.runs.size(), 31u);
-    EXPECT_EQ(box.linesSinceClear, static_cast<std::uint64_t>(test_support::kSegmentsPerEye));
+    EXPECT_EQ(box.linesSinceClear, static_cast<std::uint64_t>(testing::kSegmentsPerEye));
     const double height = box.innerHeight();
     for (std::size_t i = 0; i < runs.runs.size(); ++i) {
         const std::vector<float>& run = runs.runs[i];

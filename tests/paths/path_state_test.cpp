@@ -4,16 +4,16 @@
 
 #include <memory>
 
+#include "app/form_load.h"
+#include "app/user_actions.h"
+#include "support/path_placement.h"
 #include "support/started_form.h"
 
 namespace tarvel {
 namespace {
 
 using testing::startedForm;
-
-void switchOn(Form& form, int i) {
-    form.cmdSource[i].backColour = form.state.lPathColour[i];
-}
+using testing::switchOn;
 
 TEST(PathState, OnExactlyWhenMarkerColourDiffersFromWindow) {
     auto form = startedForm();
@@ -24,6 +24,31 @@ TEST(PathState, OnExactlyWhenMarkerColourDiffersFromWindow) {
     EXPECT_TRUE(isPathOn(*form, 4));
     form->cmdSource[3].backColour = form->backColour;
     EXPECT_FALSE(isPathOn(*form, 3));
+}
+
+// Every switch off compares with the window's own face, whatever the
+// platform makes it, never with a fixed colour.
+TEST(PathState, AnotherFaceColourSwitchesOffToThatFace) {
+    const Colour face = RGB(200, 190, 180);
+    auto form = std::make_unique<Form>(face);
+    Form_Load(*form);
+    for (int i = 0; i < kPathCount; ++i) EXPECT_FALSE(isPathOn(*form, i)) << i;
+    form->cmdSource[1].backColour = kDefaultFaceColour;  // not this window's face: on
+    EXPECT_TRUE(isPathOn(*form, 1));
+
+    clickMarker(*form, 7);
+    clickMarker(*form, 7);
+    ASSERT_TRUE(isPathOn(*form, 7));
+    clickMarker(*form, 7);
+    clickMarker(*form, 7);
+    EXPECT_EQ(form->cmdSource[7].backColour, face);
+
+    clickMarker(*form, 6);
+    clickMarker(*form, 6);
+    dragMarker(*form, 6, 300, 4300);  // into the parking corner
+    EXPECT_EQ(form->cmdSource[6].backColour, face);
+    clickGo(*form, 1);  // Reset
+    for (int i = 0; i < kPathCount; ++i) EXPECT_EQ(form->cmdSource[i].backColour, face) << i;
 }
 
 TEST(ShowImpulses, LineHangsFromMarkerCentreToDelayAxis) {

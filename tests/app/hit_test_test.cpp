@@ -5,7 +5,8 @@
 #include <limits>
 #include <utility>
 
-#include "tests/paths/paths_fixture.h"
+#include "support/path_placement.h"
+#include "support/started_form.h"
 
 namespace tarvel {
 namespace {

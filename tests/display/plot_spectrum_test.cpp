@@ -5,8 +5,10 @@
 #include <cmath>
 
 #include "analysis/calc_channel.h"
-#include "analysis_fixture.h"
 #include "app/user_actions.h"
+#include "support/path_placement.h"
+#include "support/recording_surface.h"
+#include "support/started_form.h"
 
 namespace tarvel {
 namespace {
