@@ -65,7 +65,7 @@ struct ScrollBar : Box {
 // A check box in toggle-button style.
 struct CheckBox : Box {
     std::string caption;
-    int value = 0;  // 0 unchecked, 1 checked
+    int value = 0;                        // 0 unchecked, 1 checked
     std::optional<Colour> captionColour;  // empty: the default text colour
     float fontPt = 13.5f;
     bool visible = true;

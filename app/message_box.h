@@ -7,7 +7,7 @@
 namespace tarvel {
 
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     virtual void show(std::string_view text) = 0;
 };

@@ -16,6 +16,8 @@ float UniformGenerator::next() {
     return static_cast<float>(top24) * (1.0f / 16777216.0f);
 }
 
-void UniformGenerator::queue(float value) { queued_.push_back(value); }
+void UniformGenerator::queue(float value) {
+    queued_.push_back(value);
+}
 
 }  // namespace tarvel

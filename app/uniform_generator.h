@@ -11,7 +11,7 @@
 namespace tarvel {
 
 class UniformGenerator {
-public:
+  public:
     static constexpr std::uint32_t kSeed = 20261208u;
 
     float next();
@@ -24,7 +24,7 @@ public:
     void queue(float value);
     std::size_t queuedRemaining() const { return queued_.size() - queuedNext_; }
 
-private:
+  private:
     std::mt19937 engine_{kSeed};
     std::uint64_t count_ = 0;
     std::vector<float> queued_;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless (Qt's
 # offscreen platform: no display needed):
+#   0. every C++ source formatted as clang-format 14 writes it;
 #   1. the release build: every test, the soak included;
 #   2. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. valgrind memcheck over the offscreen window tests;
@@ -11,6 +12,9 @@ tools/install-dependencies.sh test
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 stage() { printf '\n== %s\n' "$*"; }
+
+stage "formatting"
+tools/check-format.sh
 
 stage "release build and tests"
 cmake --preset release >/dev/null
@@ -34,4 +38,4 @@ cmake --build --preset fuzz -j"$jobs"
 build/fuzz/tests/fuzz/script_fuzzer -runs=0 tests/fuzz/corpus
 
 echo
-echo "stages: 4 passed, 0 failed"
+echo "stages: 5 passed, 0 failed"

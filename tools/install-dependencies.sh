@@ -14,7 +14,7 @@ packages=(
   fonts-dejavu-core
 )
 if [ "$purpose" = test ]; then
-  packages+=(clang libclang-rt-14-dev valgrind libfftw3-dev appstream desktop-file-utils)
+  packages+=(clang clang-format libclang-rt-14-dev valgrind libfftw3-dev appstream desktop-file-utils)
 fi
 
 missing=()

@@ -6,11 +6,11 @@
 #include "analysis/calc_channel.h"
 #include "analysis/nr_fft.h"
 #include "analysis/statistic_caption.h"
+#include "app/user_actions.h"
+#include "counting_allocator.h"
 #include "support/path_placement.h"
 #include "support/recording_surface.h"
 #include "support/started_form.h"
-#include "app/user_actions.h"
-#include "counting_allocator.h"
 
 namespace tarvel {
 namespace {
@@ -37,7 +37,8 @@ TEST(NoAllocation, CalcChannelWithNoPath) {
 TEST(NoAllocation, FftAndCaptions) {
     auto data = std::make_unique<ComplexVector>();
     (*data)[2] = 1;
-    EXPECT_EQ(testing::allocationsDuring([&] { ASSERT_TRUE(FFT(data->data(), kPoints, false)); }), 0);
+    EXPECT_EQ(testing::allocationsDuring([&] { ASSERT_TRUE(FFT(data->data(), kPoints, false)); }),
+              0);
     Label label;
     label.caption = "Delay Spread";
     EXPECT_EQ(testing::allocationsDuring([&] { setStatisticCaption(label, 0.125); }), 0);

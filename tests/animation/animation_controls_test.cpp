@@ -9,8 +9,8 @@
 namespace tarvel {
 namespace {
 
-using test_support::startedForm;
 using test_support::placePath;
+using test_support::startedForm;
 
 std::array<std::uint64_t, 3> eyeClears(const Form& form) {
     return {form.picIndividual.clears, form.picCombo.clears, form.picSumGraph.clears};

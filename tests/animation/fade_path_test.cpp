@@ -13,8 +13,8 @@
 namespace tarvel {
 namespace {
 
-using test_support::startedForm;
 using test_support::placePath;
+using test_support::startedForm;
 
 constexpr int kPath = 2;
 

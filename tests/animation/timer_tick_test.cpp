@@ -15,9 +15,9 @@ namespace tarvel {
 namespace {
 
 using test_support::kSegmentsPerEye;
+using test_support::placePath;
 using test_support::RecordingSurface;
 using test_support::startedForm;
-using test_support::placePath;
 
 using Cplx = std::complex<double>;
 

@@ -1,9 +1,8 @@
-#include "app/form_load.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "app/form_load.h"
 #include "paths/path_state.h"
 
 namespace tarvel {

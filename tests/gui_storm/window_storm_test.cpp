@@ -47,14 +47,22 @@ class EventStorm {
         const QPoint at = randomPoint();
         const Qt::MouseButton button = randomButton();
         switch (pick(0, 9)) {
-            case 0: ++sent; return mouse(QEvent::MouseButtonPress, at, button);
-            case 1: ++sent; return mouse(QEvent::MouseMove, at, button);
-            case 2: ++sent; return mouse(QEvent::MouseButtonRelease, at, button);
-            case 3: case 4:  // a click
+            case 0:
+                ++sent;
+                return mouse(QEvent::MouseButtonPress, at, button);
+            case 1:
+                ++sent;
+                return mouse(QEvent::MouseMove, at, button);
+            case 2:
+                ++sent;
+                return mouse(QEvent::MouseButtonRelease, at, button);
+            case 3:
+            case 4:  // a click
                 sent += 2;
                 mouse(QEvent::MouseButtonPress, at, button);
                 return mouse(QEvent::MouseButtonRelease, at, button);
-            case 5: case 6: {  // a drag gesture
+            case 5:
+            case 6: {  // a drag gesture
                 sent += 4;
                 mouse(QEvent::MouseButtonPress, at, button);
                 const QPoint end = randomPoint();
@@ -62,7 +70,9 @@ class EventStorm {
                 mouse(QEvent::MouseMove, end, button);
                 return mouse(QEvent::MouseButtonRelease, end, button);
             }
-            default: ++sent; return key();
+            default:
+                ++sent;
+                return key();
         }
     }
 
@@ -85,12 +95,21 @@ class EventStorm {
         if (!target) target = &window_;
         const QPoint local = target->mapFrom(&window_, at);
         switch (type) {
-            case QEvent::MouseButtonPress: QTest::mousePress(target, button, {}, local); break;
-            case QEvent::MouseButtonRelease: QTest::mouseRelease(target, button, {}, local); break;
-            default: QTest::mouseMove(target, local); break;
+            case QEvent::MouseButtonPress:
+                QTest::mousePress(target, button, {}, local);
+                break;
+            case QEvent::MouseButtonRelease:
+                QTest::mouseRelease(target, button, {}, local);
+                break;
+            default:
+                QTest::mouseMove(target, local);
+                break;
         }
         return QString("mouse %1 button %2 at %3,%4 on %5")
-            .arg(int(type)).arg(int(button)).arg(at.x()).arg(at.y())
+            .arg(int(type))
+            .arg(int(button))
+            .arg(at.x())
+            .arg(at.y())
             .arg(target->metaObject()->className());
     }
 
@@ -101,12 +120,12 @@ class EventStorm {
         QString text;
         const int choice = pick(0, 9);
         if (choice == 0) {
-            qtKey = std::array<int, 6>{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right,
-                                       Qt::Key_Up, Qt::Key_Down}[pick(0, 5)];
+            qtKey = std::array<int, 6>{Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Left,
+                                       Qt::Key_Right, Qt::Key_Up,      Qt::Key_Down}[pick(0, 5)];
         } else {
-            const int code = choice < 5 ? std::array<int, 8>{'u', 'd', 'l', 'r', 'U', 'D', 'L',
-                                                             'R'}[pick(0, 7)]
-                                        : pick(0, 255);
+            const int code =
+                choice < 5 ? std::array<int, 8>{'u', 'd', 'l', 'r', 'U', 'D', 'L', 'R'}[pick(0, 7)]
+                           : pick(0, 255);
             text = QString(QChar(code));
             if (code >= 32 && code < 127) qtKey = QChar(code).toUpper().unicode();
         }
@@ -114,7 +133,9 @@ class EventStorm {
         QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
         QApplication::sendEvent(target, &press);
         QApplication::sendEvent(target, &release);
-        return QString("key %1 text %2 on %3").arg(qtKey).arg(text.isEmpty() ? -1 : text[0].unicode())
+        return QString("key %1 text %2 on %3")
+            .arg(qtKey)
+            .arg(text.isEmpty() ? -1 : text[0].unicode())
             .arg(target->metaObject()->className());
     }
 
@@ -143,13 +164,12 @@ TEST(WindowStorm, RealEventsKeepTheWindowSoundAndQuiet) {
         // Let the 100 ms timer fire now and then while the storm goes on.
         if (i % 100 == 99) QTest::qWait(110);
         QCoreApplication::processEvents();
-        const std::string broken =
-            tarvel::robustness::checkInvariants(window->form(), i % 50 == 0);
-        ASSERT_TRUE(broken.empty()) << "seed " << seed << ", event " << i << " ("
-                                    << event.toStdString() << "): " << broken;
-        ASSERT_TRUE(qtWarnings.isEmpty()) << "seed " << seed << ", event " << i << " ("
-                                          << event.toStdString()
-                                          << "): Qt warned: " << qtWarnings.join("; ").toStdString();
+        const std::string broken = tarvel::robustness::checkInvariants(window->form(), i % 50 == 0);
+        ASSERT_TRUE(broken.empty())
+            << "seed " << seed << ", event " << i << " (" << event.toStdString() << "): " << broken;
+        ASSERT_TRUE(qtWarnings.isEmpty())
+            << "seed " << seed << ", event " << i << " (" << event.toStdString()
+            << "): Qt warned: " << qtWarnings.join("; ").toStdString();
     }
     int moved = 0;
     for (const tarvel::CommandButton& marker : window->form().cmdSource)

@@ -1,3 +1,5 @@
+#include "paths/tag_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "app/integer_conversion.h"
-#include "paths/tag_text.h"
 
 namespace tarvel {
 namespace {

@@ -46,10 +46,10 @@ StormOutcome runStorm(std::uint64_t seed, std::size_t count) {
 }
 
 std::vector<UserAction> shortestFailing(std::vector<UserAction> actions) {
-    return shortestFailing(std::move(actions), [](const std::vector<UserAction>& candidate,
-                                                  StormFailure* failure) {
-        return !replay(candidate, failure);
-    });
+    return shortestFailing(std::move(actions),
+                           [](const std::vector<UserAction>& candidate, StormFailure* failure) {
+                               return !replay(candidate, failure);
+                           });
 }
 
 std::vector<UserAction> shortestFailing(std::vector<UserAction> actions,

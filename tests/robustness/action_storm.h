@@ -36,8 +36,7 @@ using FailureCheck = std::function<bool(const std::vector<UserAction>&, StormFai
 
 // Removes actions while the sequence still fails; a sequence that does not
 // fail comes back unchanged.
-std::vector<UserAction> shortestFailing(std::vector<UserAction> actions,
-                                        const FailureCheck& fails);
+std::vector<UserAction> shortestFailing(std::vector<UserAction> actions, const FailureCheck& fails);
 std::vector<UserAction> shortestFailing(std::vector<UserAction> actions);
 
 // Writes a scenario that tarvel-script replays, ending with a dump.

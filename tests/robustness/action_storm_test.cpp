@@ -1,9 +1,10 @@
+#include "action_storm.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
 
-#include "action_storm.h"
 #include "app/form_load.h"
 #include "invariants.h"
 #include "storm_report.h"
@@ -32,8 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Seeds, ActionStorm,
 TEST(CaptionForm, AcceptsWhatTheRuleWritesAndNothingElse) {
     for (const char* good : {" 0", "0.5", "0.04", "0.12", " 2", " 1.5", " 12.25", "Inf"})
         EXPECT_TRUE(isWellFormedCaption(good)) << good;
-    for (const char* bad : {"", "0", " .5", "0.50", " 2.", " 2.500", "Delay Spread", "-0.5",
-                            "nan", " 1e3", "0.", "00.5"})
+    for (const char* bad : {"", "0", " .5", "0.50", " 2.", " 2.500", "Delay Spread", "-0.5", "nan",
+                            " 1e3", "0.", "00.5"})
         EXPECT_FALSE(isWellFormedCaption(bad)) << bad;
 }
 

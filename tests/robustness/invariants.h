@@ -22,8 +22,8 @@ bool isWellFormedCaption(const std::string& caption);
 // How many uniform draws an action takes, judged from the form before it.
 struct DrawBudget {
     std::uint64_t least = 0;
-    bool exact = true;       // otherwise: at least `least`, the excess even (polar pairs)
-    bool runsTick = false;   // the action ends with a tick: the analysis must be valid
+    bool exact = true;      // otherwise: at least `least`, the excess even (polar pairs)
+    bool runsTick = false;  // the action ends with a tick: the analysis must be valid
 };
 DrawBudget drawBudget(const Form& before, const UserAction& action);
 

@@ -13,9 +13,9 @@ std::uint64_t stormSeed(std::uint64_t fallback) {
 std::string reportFailure(const StormOutcome& outcome) {
     const std::vector<UserAction> shortest = shortestFailing(outcome.actions);
     const char* out = std::getenv("TARVEL_STORM_OUT");
-    const std::string path = out && *out ? std::string(out)
-                                         : "storm-failure-" + std::to_string(outcome.seed) +
-                                               ".scenario";
+    const std::string path = out && *out
+                                 ? std::string(out)
+                                 : "storm-failure-" + std::to_string(outcome.seed) + ".scenario";
     writeScenario(path, outcome.seed, shortest, outcome.failure.reason);
     std::string message = "seed " + std::to_string(outcome.seed) + ": after action " +
                           std::to_string(outcome.failure.actionIndex) + " (" +

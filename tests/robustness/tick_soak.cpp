@@ -76,9 +76,10 @@ int main(int argc, char** argv) {
         }
     }
     const double bytesPerTick = slope(at, kilobytes) * 1024.0;
-    std::printf("%ld ticks, 8 paths fading at 5: resident %ld kB at the end, slope %.4f bytes "
-                "per tick after %ld warm-up ticks, %zu heap allocations inside ticks\n",
-                ticks, residentKilobytes(), bytesPerTick, kWarmUp, allocationsInTicks);
+    std::printf(
+        "%ld ticks, 8 paths fading at 5: resident %ld kB at the end, slope %.4f bytes "
+        "per tick after %ld warm-up ticks, %zu heap allocations inside ticks\n",
+        ticks, residentKilobytes(), bytesPerTick, kWarmUp, allocationsInTicks);
     // A page per thousand ticks would be a leak; the tick itself allocates nothing.
     const bool ok = bytesPerTick < 4.0 && allocationsInTicks == 0;
     std::printf("%s\n", ok ? "1 passed, 0 failed" : "0 passed, 1 failed");

@@ -11,11 +11,24 @@
 namespace tarvel::robustness {
 
 struct UserAction {
-    enum class Kind { Click, Key, Drag, Random, Start, Reset, Tick, Fade, Symbol, Linear,
-                      Memory, Range, Clear };
+    enum class Kind {
+        Click,
+        Key,
+        Drag,
+        Random,
+        Start,
+        Reset,
+        Tick,
+        Fade,
+        Symbol,
+        Linear,
+        Memory,
+        Range,
+        Clear
+    };
     Kind kind = Kind::Tick;
-    int index = 0;      // marker, key code, bar value, list index, or eye surface 0..2
-    int code = 0;       // key code for Key
+    int index = 0;       // marker, key code, bar value, list index, or eye surface 0..2
+    int code = 0;        // key code for Key
     float x = 0, y = 0;  // release point of a drag, twips
 
     // The line that makes tarvel-script do the same.
