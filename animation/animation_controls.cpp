@@ -1,9 +1,8 @@
 #include "animation/animation_controls.h"
 
-#include <charconv>
-
 #include "analysis/calc_channel.h"
 #include "animation/timer_tick.h"
+#include "app/number_text.h"
 #include "display/plot_eye.h"
 
 namespace tarvel {
@@ -25,7 +24,7 @@ void showMarkersInPlaceOfFrames(Form& form) {
 // The list's items are numbers with a decimal point whatever the locale.
 double numericValue(const std::string& text) {
     double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    readNumber(text.data(), text.data() + text.size(), value);
     return value;
 }
 
