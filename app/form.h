@@ -69,6 +69,9 @@ struct ControlRef {
     bool operator==(const ControlRef&) const = default;
 };
 
+// Every control of the layout, arrays element by element.
+std::vector<ControlRef> allControls();
+
 struct Form {
     explicit Form(Colour faceColour = kDefaultFaceColour);
 
@@ -110,6 +113,7 @@ struct Form {
     void showMessage(std::string_view text);
     void bringMarkerToFront(int index);
     PictureBox& picture(ControlKind kind);
+    const PictureBox& picture(ControlKind kind) const;
 };
 
 }  // namespace tarvel

@@ -1,12 +1,12 @@
 // The spoken texts of markers and value fields, against hand-worked figures.
 
-#include "app/qt/accessible_text.h"
+#include "app/accessible_text.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace tarvel::view::test {
+namespace tarvel {
 namespace {
 
 TEST(AccessibleText, MarkersAreNamedPathOneToEight) {
@@ -57,4 +57,4 @@ TEST(AccessibleText, FigureIsReadWithItsUnitAndBlankStaysBlank) {
 }
 
 }  // namespace
-}  // namespace tarvel::view::test
+}  // namespace tarvel

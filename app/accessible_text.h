@@ -1,13 +1,25 @@
 #pragma once
-// Texts that assistive tools read out for the window's controls: a marker's
-// state in words, and which title and unit belong to each value field.
-// Plain strings, no toolkit: the window hands them to its widgets.
+// Texts that assistive tools read out for the window's controls: their
+// names, a marker's state in words, and which title and unit belong to each
+// value field. Plain strings: every view hands them to its own widgets.
 
 #include <string>
 
 #include "app/form.h"
 
-namespace tarvel::view {
+namespace tarvel {
+
+struct AccessibleText {
+    std::string name;
+    std::string description;
+};
+
+// The name and description of any control of the layout, from its records
+// as they stand.
+AccessibleText accessibleTextOf(const Form& form, ControlRef control);
+
+// The outline that follows the pointer while a marker is dragged.
+inline constexpr const char* kDropPlaceName = "Drop place";
 
 // "Path 1" .. "Path 8" for markers 0 .. 7.
 std::string markerAccessibleName(int index);
@@ -23,4 +35,4 @@ std::string valueAccessibleDescription(const std::string& value, const char* uni
 // The statistics row whose value field is lblAt(index), or nullptr.
 const StatisticsRow* statisticsRowOf(int labelIndex);
 
-}  // namespace tarvel::view
+}  // namespace tarvel

@@ -1,0 +1,97 @@
+#include "app/pixels/pixel_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvel::pixels {
+namespace {
+constexpr double kTwipsPerDip = 15.0;
+}
+
+PixelSurface::PixelSurface(PackColour pack)
+    : pack_(pack), background_(pack(kWhite)), pen_(pack(kBlack)) {}
+
+void PixelSurface::bind(PixelTarget target, double ratio) {
+    target_ = target;
+    ratio_ = ratio;
+    for (int y = 0; y < target_.height; ++y) {
+        std::fill(target_.pixels + y * target_.stride,
+                  target_.pixels + y * target_.stride + target_.width, background_);
+    }
+    twipsToPixels_ = ratio / kTwipsPerDip;
+    thickness_ = std::max(1, static_cast<int>(std::lround(ratio)));
+    constexpr float kMargin = 2.0f;  // twips; the rasteriser decides exactly
+    reachLeft_ = static_cast<float>((0.5 - thickness_) / twipsToPixels_) - kMargin;
+    reachTop_ = reachLeft_;
+    reachRight_ = static_cast<float>(target_.width / twipsToPixels_) + kMargin;
+    reachBottom_ = static_cast<float>(target_.height / twipsToPixels_) + kMargin;
+    changed_ = PixelRect{0, 0, target_.width, target_.height};
+    inked_ = {};
+    drawnSinceTaken_ = false;
+}
+
+void PixelSurface::setBackground(Colour colour) {
+    background_ = pack_(colour);
+    inked_ = PixelRect{0, 0, target_.width, target_.height};  // the next clear wipes all
+}
+
+// Only what was drawn since the last clear needs wiping. A plain loop: a
+// library fill's stores seemed to bypass the cache, and the tick's drawing
+// after it ran about three times slower.
+void PixelSurface::clear() {
+    if (inked_.isEmpty()) return;
+    for (int y = inked_.top; y < inked_.bottom; ++y) {
+        std::fill(target_.pixels + y * target_.stride + inked_.left,
+                  target_.pixels + y * target_.stride + inked_.right, background_);
+    }
+    changed_.unite(inked_);
+    inked_ = {};
+}
+
+void PixelSurface::setColour(Colour colour) {
+    pen_ = pack_(colour);
+}
+
+void PixelSurface::line(float x1, float y1, float x2, float y2) {
+    // Most eye-diagram segments lie beside the box: turn them away first.
+    if (std::max(x1, x2) < reachLeft_ || std::min(x1, x2) > reachRight_ ||
+        std::max(y1, y2) < reachTop_ || std::min(y1, y2) > reachBottom_) {
+        return;
+    }
+    const double s = twipsToPixels_;
+    const PixelRect drawn = view::drawLine(
+        target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
+        static_cast<double>(x2) * s, static_cast<double>(y2) * s, pen_, thickness_);
+    inked_.unite(drawn);
+    drawnSinceTaken_ = true;
+}
+
+// The same segments as line() one by one. The runs of segments at either
+// end that lie wholly beside the box are turned away first: an eye-diagram
+// trace reaches the box only in its middle third.
+void PixelSurface::polyline(std::span<const float> xy) {
+    std::size_t first = 0;
+    std::size_t end = xy.size() / 2;  // one past the last point
+    const auto leftOfBox = [&](std::size_t point) { return xy[2 * point] < reachLeft_; };
+    const auto rightOfBox = [&](std::size_t point) { return xy[2 * point] > reachRight_; };
+    while (first + 1 < end && leftOfBox(first) && leftOfBox(first + 1)) ++first;
+    while (end > first + 1 && rightOfBox(end - 1) && rightOfBox(end - 2)) --end;
+    if (end - first < 2) return;
+    const PixelRect drawn = view::drawPolyline(target_, xy.data() + 2 * first, end - first,
+                                               twipsToPixels_, pen_, thickness_);
+    if (drawn.isEmpty()) return;
+    inked_.unite(drawn);
+    drawnSinceTaken_ = true;
+}
+
+PixelRect PixelSurface::takeChanged() {
+    // What was drawn since the last clear counts whole: one rectangle per
+    // segment would cost more than the few pixels it saves.
+    if (drawnSinceTaken_) changed_.unite(inked_);
+    drawnSinceTaken_ = false;
+    const PixelRect taken = changed_;
+    changed_ = {};
+    return taken;
+}
+
+}  // namespace tarvel::pixels

@@ -1,0 +1,58 @@
+#pragma once
+// A drawing surface that keeps its drawing in a block of 32-bit pixels at a
+// device pixel ratio: what both views show in their picture boxes. The core
+// draws in the box's own twips; 15 twips are one device-independent pixel,
+// and lines are one of those wide at any ratio. The pixels belong to the
+// caller (an image of the toolkit, a buffer of the page); how a colour packs
+// into a pixel is the caller's choice too.
+
+#include <cstdint>
+#include <span>
+
+#include "app/qt/line_rasteriser.h"
+#include "app/surface.h"
+
+namespace tarvel::pixels {
+
+using view::PixelRect;
+using view::PixelTarget;
+
+class PixelSurface : public Surface {
+  public:
+    using PackColour = std::uint32_t (*)(Colour);
+
+    explicit PixelSurface(PackColour pack);
+
+    // Draws into `target` from now on, `ratio` device pixels to a DIP, and
+    // fills it with the background; all of it counts as changed.
+    void bind(PixelTarget target, double ratio);
+    void setBackground(Colour colour);
+
+    void clear() override;
+    void setColour(Colour colour) override;
+    void line(float x1, float y1, float x2, float y2) override;
+    void polyline(std::span<const float> xy) override;
+
+    // The pixels changed since the last call (drawn on, or wiped by a clear);
+    // the record starts afresh.
+    PixelRect takeChanged();
+
+    const PixelTarget& target() const { return target_; }
+    double ratio() const { return ratio_; }
+
+  private:
+    PackColour pack_;
+    PixelTarget target_;
+    double ratio_ = 1;
+    double twipsToPixels_ = 1.0 / 15.0;
+    int thickness_ = 1;
+    // Twips beyond which a segment cannot touch the pixels (with a margin).
+    float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;
+    PixelRect changed_;  // cleared areas not yet taken
+    PixelRect inked_;    // drawn on since the last clear
+    bool drawnSinceTaken_ = false;
+    std::uint32_t background_;
+    std::uint32_t pen_;
+};
+
+}  // namespace tarvel::pixels

@@ -1,0 +1,100 @@
+#include "app/web/web_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "animation/timer_tick.h"
+#include "app/form_load.h"
+#include "app/user_actions.h"
+#include "app/web/json_text.h"
+#include "app/web/records_json.h"
+
+namespace tarvel::web {
+namespace {
+
+constexpr std::array<ControlKind, kSurfaceCount> kSurfaceKinds{
+    ControlKind::PicIndividual, ControlKind::PicCombo, ControlKind::PicSumGraph,
+    ControlKind::PicSpectrum};
+
+// Page coordinates can be anything a browser reports; the core takes twips
+// as single-precision numbers within the window's reach.
+float twipsFrom(double value) {
+    if (!std::isfinite(value)) return -1e6f;
+    return static_cast<float>(std::clamp(value, -1e6, 1e6));
+}
+
+}  // namespace
+
+WebModel::WebModel(double ratio) : form_(std::make_unique<Form>()) {
+    if (!std::isfinite(ratio) || ratio < 1) ratio = 1;
+    ratio = std::min(ratio, 4.0);
+    for (std::size_t k = 0; k < kSurfaceCount; ++k) {
+        PictureBox& box = form_->picture(kSurfaceKinds[k]);
+        surfaces_[k] = std::make_unique<WebSurface>(box, ratio);
+        box.attach(&surfaces_[k]->surface());
+    }
+    Form_Load(*form_);
+}
+
+void WebModel::clickMarker(int index) { tarvel::clickMarker(*form_, index); }
+void WebModel::keyOnMarker(int index, int keyAscii) {
+    if (keyAscii >= 0 && keyAscii <= 255) tarvel::keyOnMarker(*form_, index, keyAscii);
+}
+void WebModel::pressOnMarker(int index, int button) {
+    tarvel::pressOnMarker(*form_, index, button);
+}
+void WebModel::releaseDrag(double x, double y) {
+    tarvel::releaseDrag(*form_, twipsFrom(x), twipsFrom(y));
+}
+void WebModel::cancelDrag() { tarvel::cancelDrag(*form_); }
+int WebModel::dragSource() const { return form_->dragSource.value_or(-1); }
+void WebModel::clickRandom() { tarvel::clickRandom(*form_); }
+void WebModel::clickGo(int index) {
+    if (index == 0 || index == 1) tarvel::clickGo(*form_, index);
+}
+void WebModel::setFade(int value) {
+    tarvel::setFadeValue(*form_, std::clamp(value, form_->hscFade.min, form_->hscFade.max));
+}
+void WebModel::setRange(int value) {
+    const ScrollBar& bar = form_->vscSpectrumRange;
+    tarvel::setRangeValue(*form_, std::clamp(value, bar.min, bar.max));
+}
+void WebModel::chooseSymbol(int listIndex) { tarvel::chooseSymbol(*form_, listIndex); }
+void WebModel::clickLinear() { tarvel::clickLinear(*form_); }
+void WebModel::clickMemory() { tarvel::clickMemory(*form_); }
+void WebModel::clickSurface(int surface) {
+    if (surface >= 0 && surface < kSurfaceCount)
+        clickEyeSurface(*form_, kSurfaceKinds[static_cast<std::size_t>(surface)]);
+}
+void WebModel::tick() { Timer1_Timer(*form_); }
+
+std::string WebModel::records() const {
+    return recordsJson(*form_);
+}
+
+std::string WebModel::takeMessages() {
+    JsonText json;
+    json.beginArray();
+    for (; messagesTaken_ < form_->messages.size(); ++messagesTaken_)
+        json.value(form_->messages[messagesTaken_]);
+    json.endArray();
+    return json.text();
+}
+
+WebSurface& WebModel::surfaceAt(int surface) const {
+    return *surfaces_[static_cast<std::size_t>(std::clamp(surface, 0, kSurfaceCount - 1))];
+}
+
+int WebModel::surfaceWidth(int surface) const { return surfaceAt(surface).width(); }
+int WebModel::surfaceHeight(int surface) const { return surfaceAt(surface).height(); }
+std::uintptr_t WebModel::surfacePixels(int surface) const {
+    return surfaceAt(surface).address();
+}
+
+ChangedRect WebModel::takeChanged(int surface) {
+    const pixels::PixelRect r = surfaceAt(surface).takeChanged();
+    if (r.isEmpty()) return {0, 0, 0, 0};
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace tarvel::web

@@ -1,0 +1,64 @@
+#pragma once
+// The page's model: the window's records, its four picture boxes drawing
+// into pixel buffers, and every event of the page forwarded to the same user
+// actions that the desktop window calls. The page's script only forwards
+// events here and mirrors the records it reads back.
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/form.h"
+#include "app/web/web_surface.h"
+
+namespace tarvel::web {
+
+// Surfaces by number, as the page addresses them.
+enum SurfaceIndex { kIndividual = 0, kCombo = 1, kSum = 2, kSpectrum = 3, kSurfaceCount = 4 };
+
+struct ChangedRect {
+    int left, top, right, bottom;
+};
+
+class WebModel {
+  public:
+    // ratio: the page's device pixels per CSS pixel, for the picture boxes.
+    explicit WebModel(double ratio);
+
+    void clickMarker(int index);
+    void keyOnMarker(int index, int keyAscii);
+    void pressOnMarker(int index, int button);
+    // The pointer let go while a drag is in flight, at (x, y) twips.
+    void releaseDrag(double x, double y);
+    void cancelDrag();
+    int dragSource() const;
+    void clickRandom();
+    void clickGo(int index);
+    void setFade(int value);
+    void setRange(int value);
+    void chooseSymbol(int listIndex);
+    void clickLinear();
+    void clickMemory();
+    void clickSurface(int surface);
+    // One firing of the animation timer.
+    void tick();
+
+    // Every control's record, as JSON (see records_json.h).
+    std::string records() const;
+    // The messages shown since the last call, as a JSON array of texts.
+    std::string takeMessages();
+
+    int surfaceWidth(int surface) const;
+    int surfaceHeight(int surface) const;
+    std::uintptr_t surfacePixels(int surface) const;
+    ChangedRect takeChanged(int surface);
+
+  private:
+    WebSurface& surfaceAt(int surface) const;
+
+    std::unique_ptr<Form> form_;
+    std::array<std::unique_ptr<WebSurface>, kSurfaceCount> surfaces_;
+    std::size_t messagesTaken_ = 0;
+};
+
+}  // namespace tarvel::web
