@@ -65,7 +65,7 @@ struct ScrollBar : Box {
 // A check box in toggle-button style.
 struct CheckBox : Box {
     std::string caption;
-    int value = 0;  // 0 unchecked, 1 checked
+    int value = 0;                        // 0 unchecked, 1 checked
     std::optional<Colour> captionColour;  // empty: the default text colour
     float fontPt = 13.5f;
     bool visible = true;
@@ -129,6 +129,16 @@ struct PictureBox : Box {
         if (xy.size() < 4) return;
         linesSinceClear += xy.size() / 2 - 1;
         if (surface) surface->polyline(xy);
+    }
+    // Where the attached surface shows anything; with no surface, nowhere.
+    HorizontalReach horizontalReach() const {
+        return surface ? surface->horizontalReach() : HorizontalReach::nothing();
+    }
+    // A run of `segments` segments given only by its points within
+    // horizontalReach(): every segment counts, the part is drawn.
+    void polylineWithinReach(std::span<const float> xy, std::uint64_t segments) {
+        linesSinceClear += segments;
+        if (surface && xy.size() >= 4) surface->polyline(xy);
     }
 };
 
