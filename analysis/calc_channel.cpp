@@ -7,6 +7,7 @@
 #include "analysis/path_geometry.h"
 #include "analysis/pulse_spectrum.h"
 #include "analysis/statistic_caption.h"
+#include "app/vector_registers.h"
 #include "display/plot_spectrum.h"
 #include "paths/path_state.h"
 
@@ -73,6 +74,7 @@ void showStatistics(Form& form, const DelayStatistics& stats) {
 
 void CalcChannel(Form& form) {
     DemoState& state = form.state;
+    clearUpperVectorHalves();  // it also runs straight from the window's handlers
     buildPulseSpectrum(state);
     state.bChannelValid = true;
 

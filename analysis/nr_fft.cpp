@@ -1,12 +1,18 @@
 #include "analysis/nr_fft.h"
 
-#include <cmath>
+#include <emmintrin.h>
+
+#include <algorithm>
+#include <array>
 #include <utility>
+
+#include "analysis/fft_twiddles.h"
 
 namespace tarvel {
 namespace {
 
-constexpr double kTwoPi = 6.28318530717959;
+using fft_detail::Twiddle;
+
 constexpr double kClamp = 1e200;
 
 bool isPowerOfTwo(std::int32_t points) {
@@ -15,70 +21,84 @@ bool isPowerOfTwo(std::int32_t points) {
     return b == points;
 }
 
-// Keeps a twiddled product within +-1e200; NaN passes unchanged.
-void clampProduct(double& re, double& im) {
-    if (re > kClamp) re = kClamp;
-    if (im > kClamp) im = kClamp;
-    if (re < -kClamp) re = -kClamp;
-    if (im < -kClamp) im = -kClamp;
-}
-
-}  // namespace
-
-bool FFT(double* dData, std::int32_t lPoints, bool bInverse) {
-    if (!isPowerOfTwo(lPoints)) return false;
-
-    // Element e counted from 1, which keeps the classic index arithmetic readable.
-    const auto d = [dData](std::int64_t e) -> double& { return dData[e - 1]; };
-    const double sign = bInverse ? -1.0 : 1.0;
-    const std::int64_t n = 2 * static_cast<std::int64_t>(lPoints);
-
-    // Bit-reversal permutation of whole complex points.
+// Bit-reversal permutation of whole complex points, j counted in elements from 1.
+void permute(double* data, std::int64_t points) {
+    const std::int64_t n = 2 * points;
     std::int64_t j = 1;
     for (std::int64_t i = 1; i <= n - 1; i += 2) {
         if (j > i) {
-            std::swap(d(j), d(i));
-            std::swap(d(j + 1), d(i + 1));
+            std::swap(data[j - 1], data[i - 1]);
+            std::swap(data[j], data[i]);
         }
-        std::int64_t m = lPoints;
+        std::int64_t m = points;
         while (m >= 2 && j > m) {
             j -= m;
             m /= 2;
         }
         j += m;
     }
+}
 
-    // Butterflies, the twiddle factor advanced by the trigonometric recurrence.
-    std::int64_t mmax = 2;
-    while (n > mmax) {
-        const std::int64_t istep = 2 * mmax;
-        const double theta = kTwoPi / static_cast<double>(mmax);
-        double wtemp = sign * std::sin(theta * 0.5);
-        const double wpr = wtemp * -2.0 * wtemp;
-        const double wpi = sign * std::sin(theta);
-        double wr = 1.0;
-        double wi = 0.0;
-        for (std::int64_t m = 1; m <= mmax; m += 2) {
-            for (std::int64_t i = m; i <= n; i += istep) {
-                const std::int64_t k = i + mmax;
-                double tempr = wr * d(k) - wi * d(k + 1);
-                double tempi = wi * d(k) + wr * d(k + 1);
-                clampProduct(tempr, tempi);
-                d(k) = d(i) - tempr;
-                d(k + 1) = d(i + 1) - tempi;
-                d(i) = tempr + d(i);
-                d(i + 1) = tempi + d(i + 1);
-            }
-            wtemp = wr;
-            wr = (wpr * wr - wi * wpi) + wr;
-            wi = (wpr * wi + wtemp * wpi) + wi;
-        }
-        mmax = istep;
+// Butterflies between points lo[t] and hi[t] with factor w[t], one complex
+// point per register. The products and sums are the classic ones, in the
+// same order: tempr = wr xr - wi xi, tempi = wi xr + wr xi, then the clamp,
+// then lo - temp and temp + lo.
+void butterflies(double* lo, double* hi, const Twiddle* w, std::int64_t count) {
+    const __m128d upper = _mm_set1_pd(kClamp);
+    const __m128d lower = _mm_set1_pd(-kClamp);
+    for (std::int64_t t = 0; t < count; ++t) {
+        const __m128d x = _mm_loadu_pd(hi + 2 * t);
+        const __m128d products =
+            _mm_add_pd(_mm_mul_pd(_mm_load_pd(w[t].direct), _mm_unpacklo_pd(x, x)),
+                       _mm_mul_pd(_mm_load_pd(w[t].crossed), _mm_unpackhi_pd(x, x)));
+        // min(C, v) is C only where C < v, max(-C, v) -C only where -C > v: NaN passes.
+        const __m128d temp = _mm_max_pd(lower, _mm_min_pd(upper, products));
+        const __m128d a = _mm_loadu_pd(lo + 2 * t);
+        _mm_storeu_pd(hi + 2 * t, _mm_sub_pd(a, temp));
+        _mm_storeu_pd(lo + 2 * t, _mm_add_pd(temp, a));
     }
+}
+
+// One stage: blocks of 2 * span points, each a run of `span` butterflies.
+// Every butterfly of a stage touches its own two points, so running them
+// block by block, rather than factor by factor as the classic loop does,
+// gives the same results while walking the data in order.
+void stage(double* data, std::int64_t points, std::int64_t span, bool inverse) {
+    if (2 * span <= fft_detail::kTabledPoints) {
+        const Twiddle* w = fft_detail::tabledStage(span, inverse).data();
+        for (std::int64_t block = 0; block < points; block += 2 * span) {
+            double* lo = data + 2 * block;
+            butterflies(lo, lo + 2 * span, w, span);
+        }
+        return;
+    }
+    // Longer stages than the tables hold: the factors in pieces, the
+    // recurrence carried on from one piece to the next.
+    constexpr std::int64_t kPiece = 1024;
+    std::array<Twiddle, kPiece> w;
+    fft_detail::TwiddleRecurrence recurrence(span, inverse ? -1.0 : 1.0);
+    for (std::int64_t first = 0; first < span; first += kPiece) {
+        const std::int64_t count = std::min(kPiece, span - first);
+        for (std::int64_t t = 0; t < count; ++t) w[static_cast<std::size_t>(t)] = recurrence.next();
+        for (std::int64_t block = 0; block < points; block += 2 * span) {
+            double* lo = data + 2 * (block + first);
+            butterflies(lo, lo + 2 * span, w.data(), count);
+        }
+    }
+}
+
+}  // namespace
+
+bool FFT(double* dData, std::int32_t lPoints, bool bInverse) {
+    if (!isPowerOfTwo(lPoints)) return false;
+    const std::int64_t points = lPoints;
+
+    permute(dData, points);
+    for (std::int64_t span = 1; span < points; span *= 2) stage(dData, points, span, bInverse);
 
     if (bInverse) {
-        const double points = static_cast<double>(lPoints);
-        for (std::int64_t e = 1; e <= n; ++e) d(e) /= points;
+        const double divisor = static_cast<double>(lPoints);
+        for (std::int64_t e = 0; e < 2 * points; ++e) dData[e] /= divisor;
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include "animation/fade_path.h"
 #include "animation/tick_geometry.h"
 #include "app/integer_conversion.h"
+#include "app/vector_registers.h"
 #include "display/plot_eye.h"
 #include "paths/path_state.h"
 
@@ -78,6 +79,7 @@ void accumulateDelayedCopy(DemoState& state, double amplitude, int delay) {
 
 void Timer1_Timer(Form& form) {
     DemoState& state = form.state;
+    clearUpperVectorHalves();
 
     fadeSwitchedOnPaths(form);
     refreshAnalysisIfStale(form);

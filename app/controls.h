@@ -130,6 +130,16 @@ struct PictureBox : Box {
         linesSinceClear += xy.size() / 2 - 1;
         if (surface) surface->polyline(xy);
     }
+    // Where the attached surface shows anything; with no surface, nowhere.
+    HorizontalReach horizontalReach() const {
+        return surface ? surface->horizontalReach() : HorizontalReach::nothing();
+    }
+    // A run of `segments` segments given only by its points within
+    // horizontalReach(): every segment counts, the part is drawn.
+    void polylineWithinReach(std::span<const float> xy, std::uint64_t segments) {
+        linesSinceClear += segments;
+        if (surface && xy.size() >= 4) surface->polyline(xy);
+    }
 };
 
 }  // namespace tarvel

@@ -4,11 +4,23 @@
 // left of its inner area, y growing downwards.
 
 #include <cstddef>
+#include <limits>
 #include <span>
 
 #include "app/colour.h"
 
 namespace tarvel {
+
+// The x range, in a surface's own twips, outside which it shows nothing.
+struct HorizontalReach {
+    float left = -std::numeric_limits<float>::infinity();
+    float right = std::numeric_limits<float>::infinity();
+
+    static HorizontalReach nothing() {
+        constexpr float kInfinity = std::numeric_limits<float>::infinity();
+        return {kInfinity, -kInfinity};
+    }
+};
 
 class Surface {
   public:
@@ -25,6 +37,12 @@ class Surface {
             line(xy[k - 2], xy[k - 1], xy[k], xy[k + 1]);
         }
     }
+
+    // A surface that only paints pixels may say where it can show anything:
+    // callers may then leave out the segments of a run that lie wholly left
+    // or right of that range. One that records every segment keeps the
+    // default, everything.
+    virtual HorizontalReach horizontalReach() const { return {}; }
 };
 
 }  // namespace tarvel

@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <span>
 
 namespace tarvel {
 namespace {
@@ -35,14 +36,23 @@ void PlotEye(double dSymbolTime, const ComplexVector& dTimeData, PictureBox& pic
         trace[2 * j] = static_cast<float>((static_cast<int>(j) - kLeftEdgePosition) / stepsPerUnit);
     }
 
+    // A trace reaches the box only in its middle: where the surface can show
+    // nothing, its points are not computed (a recording surface shows all).
+    const HorizontalReach reach = picPic.horizontalReach();
+    std::size_t first = 0;
+    std::size_t end = kTracePoints;
+    while (first + 1 < end && trace[2 * (first + 1)] < reach.left) ++first;
+    while (end > first + 1 && trace[2 * (end - 2)] > reach.right) --end;
+    const std::span<const float> visible(trace.data() + 2 * first, 2 * (end - first));
+
     for (int i = kFirstTrace; i <= kLastTrace; ++i) {
         // Real parts only: every other element from the trace's first sample.
         const double* samples =
             dTimeData.data() + 2 * static_cast<std::ptrdiff_t>(kSamplesPerSymbol * i - iShift);
-        for (std::size_t j = 0; j < kTracePoints; ++j) {
+        for (std::size_t j = first; j < end; ++j) {
             trace[2 * j + 1] = static_cast<float>(-samples[2 * j] / valuePerUnit + centre);
         }
-        picPic.polyline(trace);
+        picPic.polylineWithinReach(visible, kSegmentsPerTrace);
     }
 }
 

@@ -139,9 +139,9 @@ void Form1::syncTimer() {
 void Form1::syncWindowDrawing() {
     WindowDrawing now = windowDrawingOf(*form_);
     if (now == painted_) return;
-    const QRectF changed = boundsOf(painted_) | boundsOf(now);
+    const QRegion changed = changedRegion(painted_, now);
     painted_ = now;
-    update(changed.toAlignedRect());
+    update(changed);
 }
 
 }  // namespace tarvel::view

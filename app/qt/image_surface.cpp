@@ -75,7 +75,7 @@ void ImageSurface::line(float x1, float y1, float x2, float y2) {
         drawLine(target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
                  static_cast<double>(x2) * s, static_cast<double>(y2) * s, pen_, thickness_);
     inked_.unite(drawn);
-    drawnSinceFlush_ = true;
+    drawnSinceFlush_.unite(drawn);
 }
 
 // The same segments as line() one by one. The runs of segments at either
@@ -93,14 +93,15 @@ void ImageSurface::polyline(std::span<const float> xy) {
         drawPolyline(target_, xy.data() + 2 * first, end - first, twipsToPixels_, pen_, thickness_);
     if (drawn.isEmpty()) return;
     inked_.unite(drawn);
-    drawnSinceFlush_ = true;
+    drawnSinceFlush_.unite(drawn);
 }
 
 void ImageSurface::flush() {
-    // What was drawn since the last clear is repainted whole: one rectangle
-    // per segment would cost more than the few pixels it saves.
-    if (drawnSinceFlush_) dirty_.unite(inked_);
-    drawnSinceFlush_ = false;
+    // The image keeps the rest: only what was wiped or drawn since the last
+    // request needs repainting, as one rectangle (one per segment would cost
+    // more than the few pixels it saves).
+    dirty_.unite(drawnSinceFlush_);
+    drawnSinceFlush_ = {};
     if (dirty_.isEmpty()) return;
     // Device pixels back to DIP, rounded outwards, inside the frame.
     const int left = static_cast<int>(std::floor(dirty_.left / ratio_));

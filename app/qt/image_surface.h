@@ -27,6 +27,7 @@ class ImageSurface : public QFrame, public Surface {
     void setColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2) override;
     void polyline(std::span<const float> xy) override;
+    HorizontalReach horizontalReach() const override { return {reachLeft_, reachRight_}; }
 
     // One repaint request for everything drawn since the last flush.
     void flush();
@@ -52,9 +53,9 @@ class ImageSurface : public QFrame, public Surface {
     qreal ratio_ = 1;
     QImage image_;
     PixelTarget target_;
-    PixelRect dirty_;  // cleared areas to repaint at the next flush
-    PixelRect inked_;  // drawn on since the last clear
-    bool drawnSinceFlush_ = false;
+    PixelRect dirty_;            // cleared areas to repaint at the next flush
+    PixelRect inked_;            // drawn on since the last clear
+    PixelRect drawnSinceFlush_;  // drawn on since the last repaint request
     double twipsToPixels_ = 1.0 / 15.0;
     // Twips beyond which a segment cannot touch the image (with a margin).
     float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;

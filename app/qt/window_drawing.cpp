@@ -37,6 +37,19 @@ void paintLine(QPainter& painter, const LineShape& line) {
     painter.drawLine(dipLineOf(line));
 }
 
+// Where an item's pixels lie, in whole DIP, pens included; empty when hidden.
+QRect boundsOf(const LineShape& line) {
+    if (!line.visible) return {};
+    const double pad = line.widthPx;
+    const QLineF l = dipLineOf(line);
+    return QRectF(l.p1(), l.p2()).normalized().adjusted(-pad, -pad, pad, pad).toAlignedRect();
+}
+
+QRect boundsOf(const FilledShape& frame) {
+    if (!frame.visible) return {};
+    return dipRectOf(frame).adjusted(-1, -1, 1, 1).toAlignedRect();
+}
+
 }  // namespace
 
 bool WindowDrawing::operator==(const WindowDrawing& other) const {
@@ -61,20 +74,23 @@ void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing) {
     for (const LineShape& line : drawing.impulses) paintLine(painter, line);
 }
 
-QRectF boundsOf(const WindowDrawing& drawing) {
-    QRectF bounds;
-    auto addLine = [&bounds](const LineShape& line) {
-        if (!line.visible) return;
-        const double pad = line.widthPx;
-        const QLineF l = dipLineOf(line);
-        bounds |= QRectF(l.p1(), l.p2()).normalized().adjusted(-pad, -pad, pad, pad);
+QRegion changedRegion(const WindowDrawing& before, const WindowDrawing& after) {
+    QRegion region;
+    auto addLines = [&region](const auto& was, const auto& is) {
+        for (std::size_t i = 0; i < was.size(); ++i) {
+            if (sameLine(was[i], is[i])) continue;
+            region += boundsOf(was[i]);
+            region += boundsOf(is[i]);
+        }
     };
-    for (const LineShape& line : drawing.axes) addLine(line);
-    for (const LineShape& line : drawing.impulses) addLine(line);
-    for (const FilledShape& frame : drawing.frames) {
-        if (frame.visible) bounds |= dipRectOf(frame).adjusted(-1, -1, 1, 1);
+    addLines(before.axes, after.axes);
+    addLines(before.impulses, after.impulses);
+    for (std::size_t i = 0; i < before.frames.size(); ++i) {
+        if (sameFrame(before.frames[i], after.frames[i])) continue;
+        region += boundsOf(before.frames[i]);
+        region += boundsOf(after.frames[i]);
     }
-    return bounds;
+    return region;
 }
 
 }  // namespace tarvel::view

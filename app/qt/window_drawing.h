@@ -4,7 +4,7 @@
 // records so that a change shows up as a difference.
 
 #include <QPainter>
-#include <QRectF>
+#include <QRegion>
 #include <array>
 
 #include "app/form.h"
@@ -24,7 +24,8 @@ WindowDrawing windowDrawingOf(const Form& form);
 // In the order the window stacks them: axes, then frames, then impulse lines.
 void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing);
 
-// Where the visible items lie, in DIP, pens included.
-QRectF boundsOf(const WindowDrawing& drawing);
+// Where the items that differ lie, before and after, in DIP, pens included:
+// all that needs repainting when the drawing changes from one to the other.
+QRegion changedRegion(const WindowDrawing& before, const WindowDrawing& after);
 
 }  // namespace tarvel::view

@@ -13,6 +13,7 @@
 
 #include "app/qt/form1.h"
 #include "app/user_actions.h"
+#include "bench/heaviest_case.h"
 
 namespace {
 
@@ -39,12 +40,7 @@ int main(int argc, char** argv) {
             .count();
 
     tarvel::Form& form = window.form();
-    tarvel::clickRandom(form);
-    for (int i = 0; i < tarvel::kPathCount; ++i) {
-        tarvel::clickMarker(form, i);
-        tarvel::clickMarker(form, i);
-    }
-    tarvel::setFadeValue(form, 5);
+    tarvel::bench::switchOnEveryPathFadingAfterRandom(form);
     tarvel::clickGo(form, 0);
     window.syncFromCore();
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/nr_fft.h"
+#include "tests/analysis/classic_fft.h"
 
 namespace tarvel {
 namespace {
@@ -112,6 +113,32 @@ TEST(Fft, SmallTransformsHaveThePositiveExponent) {
         EXPECT_NEAR(atOne[2 * k + 1], std::sin(angle), 1e-15) << "k = " << k;
     }
     EXPECT_NEAR(atOne[3], std::sqrt(0.5), 1e-15);
+}
+
+// Random points, a symbol train (many zeros, both signs) and products beyond the clamp.
+TEST(Fft, MatchesTheClassicLoopOrderBitForBit) {
+    std::mt19937 engine(5);
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    std::uniform_real_distribution<double> exponent(-300.0, 300.0);
+    for (int n = 2; n <= 8192; n *= 2) {
+        const auto size = static_cast<std::size_t>(2 * n);
+        std::vector<std::vector<double>> inputs(3, std::vector<double>(size, 0.0));
+        for (std::size_t e = 0; e < size; ++e) {
+            inputs[0][e] = value(engine);
+            inputs[2][e] = std::copysign(std::pow(10.0, exponent(engine)), value(engine));
+        }
+        for (std::size_t e = 0; e < size; e += 128) inputs[1][e] = value(engine) < 0 ? -64 : 64;
+        for (const std::vector<double>& input : inputs) {
+            for (bool inverse : {false, true}) {
+                std::vector<double> ours = input;
+                std::vector<double> classic = input;
+                ASSERT_TRUE(FFT(ours.data(), n, inverse));
+                testing::classicFft(classic.data(), n, inverse);
+                ASSERT_EQ(std::memcmp(ours.data(), classic.data(), size * sizeof(double)), 0)
+                    << "N = " << n << (inverse ? ", inverse" : ", forward");
+            }
+        }
+    }
 }
 
 TEST(Fft, RefusesLengthsThatAreNotPowersOfTwoAndTouchesNothing) {

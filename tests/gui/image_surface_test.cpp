@@ -151,22 +151,33 @@ void drawSegmentBySegment(ImageSurface& surface, const std::vector<float>& run) 
     }
 }
 
+constexpr std::array<ControlKind, 3> kEyes{ControlKind::PicIndividual, ControlKind::PicCombo,
+                                           ControlKind::PicSumGraph};
+
+// Loads the form and runs one tick with every path on, fading at 5.
+void tickEveryPathFading(Form& form) {
+    Form_Load(form);
+    for (int i = 0; i < kPathCount; ++i) {
+        clickMarker(form, i);
+        clickMarker(form, i);
+    }
+    clickRandom(form);
+    setFadeValue(form, 5);
+    Timer1_Timer(form);
+}
+
+QSize innerDipSize(const PictureBox& box) {
+    return {qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight()))};
+}
+
 // The eye diagrams of a fading tick with every path on, drawn as runs, give
 // the very picture their segments give one by one, at either ratio.
 TEST(ImageSurfacePolyline, EyeTracesOfATickMatchTheirSegmentsPixelForPixel) {
     auto form = std::make_unique<Form>();
-    const std::array<ControlKind, 3> eyes{ControlKind::PicIndividual, ControlKind::PicCombo,
-                                          ControlKind::PicSumGraph};
+    const auto& eyes = kEyes;
     std::array<RunRecorder, 3> recorders;
     for (std::size_t k = 0; k < eyes.size(); ++k) form->picture(eyes[k]).attach(&recorders[k]);
-    Form_Load(*form);
-    for (int i = 0; i < kPathCount; ++i) {
-        clickMarker(*form, i);
-        clickMarker(*form, i);
-    }
-    clickRandom(*form);
-    setFadeValue(*form, 5);
-    Timer1_Timer(*form);
+    tickEveryPathFading(*form);
 
     for (qreal ratio : {1.0, 2.0}) {
         for (std::size_t k = 0; k < eyes.size(); ++k) {
@@ -184,6 +195,38 @@ TEST(ImageSurfacePolyline, EyeTracesOfATickMatchTheirSegmentsPixelForPixel) {
             EXPECT_LT(countPixels(byRun.image(), Qt::white), area);
             byRun.clear();
             EXPECT_EQ(countPixels(byRun.image(), Qt::white), area);
+        }
+    }
+}
+
+// The eye diagrams leave out the points of a trace that an image cannot
+// show; the picture is still the one that all the recorded segments give.
+TEST(ImageSurfacePolyline, EyesDrawnStraightIntoImagesMatchEverySegmentRecorded) {
+    auto recorded = std::make_unique<Form>();
+    std::array<RunRecorder, 3> recorders;
+    for (std::size_t k = 0; k < kEyes.size(); ++k) {
+        recorded->picture(kEyes[k]).attach(&recorders[k]);
+    }
+    tickEveryPathFading(*recorded);
+
+    for (qreal ratio : {1.0, 2.0}) {
+        auto drawn = std::make_unique<Form>();
+        std::array<std::unique_ptr<ImageSurface>, 3> images;
+        for (std::size_t k = 0; k < kEyes.size(); ++k) {
+            PictureBox& box = drawn->picture(kEyes[k]);
+            images[k] = std::make_unique<ImageSurface>(innerDipSize(box), nullptr, ratio);
+            box.attach(images[k].get());
+        }
+        tickEveryPathFading(*drawn);
+        for (std::size_t k = 0; k < kEyes.size(); ++k) {
+            EXPECT_EQ(drawn->picture(kEyes[k]).linesSinceClear,
+                      recorded->picture(kEyes[k]).linesSinceClear);
+            ImageSurface bySegment(innerDipSize(recorded->picture(kEyes[k])), nullptr, ratio);
+            for (std::size_t r = 0; r < recorders[k].runs.size(); ++r) {
+                bySegment.setColour(recorders[k].colours[r]);
+                drawSegmentBySegment(bySegment, recorders[k].runs[r]);
+            }
+            EXPECT_EQ(images[k]->image(), bySegment.image()) << "ratio " << ratio << " box " << k;
         }
     }
 }

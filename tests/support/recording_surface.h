@@ -2,6 +2,7 @@
 // Surfaces for the tests that keep what the drawing code hands them: every
 // segment with its colour, or the runs of points as they came.
 
+#include <array>
 #include <span>
 #include <vector>
 
@@ -42,14 +43,25 @@ class RecordingSurface : public Surface {
     int colourChanges = 0;
 };
 
-// Keeps each run of points as it came; segments handed over singly are runs of two.
+// Keeps the runs of points handed to it, with their colours; single
+// segments are runs of two.
 class RunRecorder : public Surface {
   public:
-    void clear() override { runs.clear(); }
-    void setColour(Colour) override {}
-    void line(float x1, float y1, float x2, float y2) override { runs.push_back({x1, y1, x2, y2}); }
-    void polyline(std::span<const float> xy) override { runs.emplace_back(xy.begin(), xy.end()); }
+    void clear() override {
+        runs.clear();
+        colours.clear();
+    }
+    void setColour(Colour c) override { colour = c; }
+    void line(float x1, float y1, float x2, float y2) override {
+        polyline(std::array<float, 4>{x1, y1, x2, y2});
+    }
+    void polyline(std::span<const float> xy) override {
+        runs.emplace_back(xy.begin(), xy.end());
+        colours.push_back(colour);
+    }
     std::vector<std::vector<float>> runs;
+    std::vector<Colour> colours;
+    Colour colour = kBlack;
 };
 
 // An eye diagram draws 31 traces of 386 segments each.
