@@ -41,8 +41,10 @@ AccessibleText accessibleTextOf(const Form& form, ControlRef control) {
     const auto i = static_cast<std::size_t>(control.index);
     const std::string clearsOnClick = "A click clears the diagram";
     switch (control.kind) {
-        case ControlKind::Label1: return {form.label1.caption, {}};
-        case ControlKind::Label2: return {form.label2.caption, {}};
+        case ControlKind::Label1:
+            return {form.label1.caption, {}};
+        case ControlKind::Label2:
+            return {form.label2.caption, {}};
         case ControlKind::LblAt: {
             const StatisticsRow* row = statisticsRowOf(control.index);
             if (row == nullptr) return {form.lblAt[i].caption, {}};
@@ -55,23 +57,32 @@ AccessibleText accessibleTextOf(const Form& form, ControlRef control) {
                     markerAccessibleDescription(isPathOn(form, control.index), marker.left,
                                                 marker.top)};
         }
-        case ControlKind::CmdRand: return {form.cmdRand.caption, {}};
-        case ControlKind::CmdGo: return {form.cmdGo[i].caption, {}};
-        case ControlKind::HscFade: return {"Fading speed", "0 is no fading, 5 the fastest"};
+        case ControlKind::CmdRand:
+            return {form.cmdRand.caption, {}};
+        case ControlKind::CmdGo:
+            return {form.cmdGo[i].caption, {}};
+        case ControlKind::HscFade:
+            return {"Fading speed", "0 is no fading, 5 the fastest"};
         case ControlKind::VscSpectrumRange:
             return {"Plot range", "Range of the frequency response's vertical axis"};
         // Linux readers take a combo box's name from its item and its title
         // from the label that labels it.
         case ControlKind::CmbSymbol:
             return {form.lblAt[kSymbolTimeTitle].caption, "in \u00b5s"};
-        case ControlKind::ImgZelm: return {form.caption + " logo", {}};
-        case ControlKind::PicIndividual: return {"Single-path eye diagram", clearsOnClick};
-        case ControlKind::PicCombo: return {"Eye diagrams of each path", clearsOnClick};
-        case ControlKind::PicSumGraph: return {"Eye diagram of the received sum", clearsOnClick};
+        case ControlKind::ImgZelm:
+            return {form.caption + " logo", {}};
+        case ControlKind::PicIndividual:
+            return {"Single-path eye diagram", clearsOnClick};
+        case ControlKind::PicCombo:
+            return {"Eye diagrams of each path", clearsOnClick};
+        case ControlKind::PicSumGraph:
+            return {"Eye diagram of the received sum", clearsOnClick};
         case ControlKind::PicSpectrum:
             return {"Frequency response", "Power response of the channel"};
-        case ControlKind::ChkLinear: return {form.chkLinear.caption, {}};
-        case ControlKind::ChkMemory: return {form.chkMemory.caption, {}};
+        case ControlKind::ChkLinear:
+            return {form.chkLinear.caption, {}};
+        case ControlKind::ChkMemory:
+            return {form.chkMemory.caption, {}};
     }
     return {};
 }

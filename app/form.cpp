@@ -162,14 +162,11 @@ Form::Form(Colour faceColour) : caption(kApplicationTitle), backColour(faceColou
 
 std::vector<ControlRef> allControls() {
     using K = ControlKind;
-    std::vector<ControlRef> controls{{K::Label1, 0},        {K::Label2, 0},
-                                     {K::CmdRand, 0},       {K::CmdGo, 0},
-                                     {K::CmdGo, 1},         {K::HscFade, 0},
-                                     {K::VscSpectrumRange, 0}, {K::CmbSymbol, 0},
-                                     {K::ImgZelm, 0},       {K::PicIndividual, 0},
-                                     {K::PicCombo, 0},      {K::PicSumGraph, 0},
-                                     {K::PicSpectrum, 0},   {K::ChkLinear, 0},
-                                     {K::ChkMemory, 0}};
+    std::vector<ControlRef> controls{
+        {K::Label1, 0},      {K::Label2, 0},        {K::CmdRand, 0},          {K::CmdGo, 0},
+        {K::CmdGo, 1},       {K::HscFade, 0},       {K::VscSpectrumRange, 0}, {K::CmbSymbol, 0},
+        {K::ImgZelm, 0},     {K::PicIndividual, 0}, {K::PicCombo, 0},         {K::PicSumGraph, 0},
+        {K::PicSpectrum, 0}, {K::ChkLinear, 0},     {K::ChkMemory, 0}};
     for (int i = 0; i < kLabelCount; ++i) controls.push_back({K::LblAt, i});
     for (int i = 0; i < kPathCount; ++i) controls.push_back({K::CmdSource, i});
     return controls;

@@ -27,7 +27,6 @@ void PixelSurface::bind(PixelTarget target, double ratio) {
     reachBottom_ = static_cast<float>(target_.height / twipsToPixels_) + kMargin;
     changed_ = PixelRect{0, 0, target_.width, target_.height};
     inked_ = {};
-    drawnSinceTaken_ = false;
 }
 
 void PixelSurface::setBackground(Colour colour) {
@@ -59,11 +58,11 @@ void PixelSurface::line(float x1, float y1, float x2, float y2) {
         return;
     }
     const double s = twipsToPixels_;
-    const PixelRect drawn = view::drawLine(
-        target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
-        static_cast<double>(x2) * s, static_cast<double>(y2) * s, pen_, thickness_);
+    const PixelRect drawn =
+        drawLine(target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
+                 static_cast<double>(x2) * s, static_cast<double>(y2) * s, pen_, thickness_);
     inked_.unite(drawn);
-    drawnSinceTaken_ = true;
+    changed_.unite(drawn);
 }
 
 // The same segments as line() one by one. The runs of segments at either
@@ -77,18 +76,16 @@ void PixelSurface::polyline(std::span<const float> xy) {
     while (first + 1 < end && leftOfBox(first) && leftOfBox(first + 1)) ++first;
     while (end > first + 1 && rightOfBox(end - 1) && rightOfBox(end - 2)) --end;
     if (end - first < 2) return;
-    const PixelRect drawn = view::drawPolyline(target_, xy.data() + 2 * first, end - first,
-                                               twipsToPixels_, pen_, thickness_);
+    const PixelRect drawn =
+        drawPolyline(target_, xy.data() + 2 * first, end - first, twipsToPixels_, pen_, thickness_);
     if (drawn.isEmpty()) return;
     inked_.unite(drawn);
-    drawnSinceTaken_ = true;
+    changed_.unite(drawn);
 }
 
+// One rectangle for all that changed: one per segment would cost more than
+// the few pixels it saves.
 PixelRect PixelSurface::takeChanged() {
-    // What was drawn since the last clear counts whole: one rectangle per
-    // segment would cost more than the few pixels it saves.
-    if (drawnSinceTaken_) changed_.unite(inked_);
-    drawnSinceTaken_ = false;
     const PixelRect taken = changed_;
     changed_ = {};
     return taken;

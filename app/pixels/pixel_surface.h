@@ -9,13 +9,10 @@
 #include <cstdint>
 #include <span>
 
-#include "app/qt/line_rasteriser.h"
+#include "app/pixels/line_rasteriser.h"
 #include "app/surface.h"
 
 namespace tarvel::pixels {
-
-using view::PixelRect;
-using view::PixelTarget;
 
 class PixelSurface : public Surface {
   public:
@@ -32,6 +29,7 @@ class PixelSurface : public Surface {
     void setColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2) override;
     void polyline(std::span<const float> xy) override;
+    HorizontalReach horizontalReach() const override { return {reachLeft_, reachRight_}; }
 
     // The pixels changed since the last call (drawn on, or wiped by a clear);
     // the record starts afresh.
@@ -48,9 +46,8 @@ class PixelSurface : public Surface {
     int thickness_ = 1;
     // Twips beyond which a segment cannot touch the pixels (with a margin).
     float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;
-    PixelRect changed_;  // cleared areas not yet taken
+    PixelRect changed_;  // wiped or drawn on since the last take
     PixelRect inked_;    // drawn on since the last clear
-    bool drawnSinceTaken_ = false;
     std::uint32_t background_;
     std::uint32_t pen_;
 };

@@ -1,13 +1,14 @@
 #pragma once
 // A picture box as a widget: a 2-pixel sunken frame around an image that
 // keeps everything drawn on it until it is cleared. The core draws through
-// the Surface interface in the box's own twips; the image is held at the
-// device pixel ratio so that lines stay one DIP wide and sharp.
+// the Surface interface in the box's own twips; the shared pixel surface
+// draws into the image at the device pixel ratio, so that lines stay one DIP
+// wide and sharp, and the widget repaints only what changed.
 
 #include <QFrame>
 #include <QImage>
 
-#include "app/qt/line_rasteriser.h"
+#include "app/pixels/pixel_surface.h"
 #include "app/surface.h"
 
 namespace tarvel::view {
@@ -21,15 +22,15 @@ class ImageSurface : public QFrame, public Surface {
     // pixel ratio (tests and benchmarks); 0 follows the screen.
     explicit ImageSurface(QSize innerSize, QWidget* parent = nullptr, qreal fixedRatio = 0);
 
-    void setBackground(Colour colour);
+    void setBackground(Colour colour) { pixels_.setBackground(colour); }
 
-    void clear() override;
-    void setColour(Colour colour) override;
-    void line(float x1, float y1, float x2, float y2) override;
-    void polyline(std::span<const float> xy) override;
-    HorizontalReach horizontalReach() const override { return {reachLeft_, reachRight_}; }
+    void clear() override { pixels_.clear(); }
+    void setColour(Colour colour) override { pixels_.setColour(colour); }
+    void line(float x1, float y1, float x2, float y2) override { pixels_.line(x1, y1, x2, y2); }
+    void polyline(std::span<const float> xy) override { pixels_.polyline(xy); }
+    HorizontalReach horizontalReach() const override { return pixels_.horizontalReach(); }
 
-    // One repaint request for everything drawn since the last flush.
+    // One repaint request for everything wiped or drawn since the last flush.
     void flush();
 
     qreal ratio() const { return ratio_; }
@@ -52,16 +53,7 @@ class ImageSurface : public QFrame, public Surface {
     qreal fixedRatio_ = 0;
     qreal ratio_ = 1;
     QImage image_;
-    PixelTarget target_;
-    PixelRect dirty_;            // cleared areas to repaint at the next flush
-    PixelRect inked_;            // drawn on since the last clear
-    PixelRect drawnSinceFlush_;  // drawn on since the last repaint request
-    double twipsToPixels_ = 1.0 / 15.0;
-    // Twips beyond which a segment cannot touch the image (with a margin).
-    float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;
-    int thickness_ = 1;
-    std::uint32_t background_ = 0xFFFFFFFFu;
-    std::uint32_t pen_ = 0xFF000000u;
+    pixels::PixelSurface pixels_;
     bool pressed_ = false;
 };
 

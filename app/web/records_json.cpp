@@ -10,9 +10,12 @@ using K = ControlKind;
 
 const char* alignName(Align align) {
     switch (align) {
-        case Align::Right: return "right";
-        case Align::Centre: return "center";
-        default: return "left";
+        case Align::Right:
+            return "right";
+        case Align::Centre:
+            return "center";
+        default:
+            return "left";
     }
 }
 
@@ -25,8 +28,14 @@ void writeBox(JsonText& json, const Box& box) {
 
 void writeLine(JsonText& json, const std::string& id, const LineShape& line) {
     json.beginObject().key("id").value(id);
-    json.key("x1").value(static_cast<double>(line.x1)).key("y1").value(static_cast<double>(line.y1));
-    json.key("x2").value(static_cast<double>(line.x2)).key("y2").value(static_cast<double>(line.y2));
+    json.key("x1")
+        .value(static_cast<double>(line.x1))
+        .key("y1")
+        .value(static_cast<double>(line.y1));
+    json.key("x2")
+        .value(static_cast<double>(line.x2))
+        .key("y2")
+        .value(static_cast<double>(line.y2));
     json.key("widthPx").value(line.widthPx).key("visible").value(line.visible);
     json.endObject();
 }
@@ -73,16 +82,36 @@ void writeControl(JsonText& json, const Form& form, ControlRef control) {
         json.key("visible").value(p.visible);
     };
     switch (control.kind) {
-        case K::Label1: label(form.label1); break;
-        case K::Label2: label(form.label2); break;
-        case K::LblAt: label(form.lblAt[i]); break;
-        case K::CmdSource: button(form.cmdSource[i], "marker"); break;
-        case K::CmdRand: button(form.cmdRand, "button"); break;
-        case K::CmdGo: button(form.cmdGo[i], "button"); break;
-        case K::HscFade: bar(form.hscFade); break;
-        case K::VscSpectrumRange: bar(form.vscSpectrumRange); break;
-        case K::ChkLinear: toggle(form.chkLinear); break;
-        case K::ChkMemory: toggle(form.chkMemory); break;
+        case K::Label1:
+            label(form.label1);
+            break;
+        case K::Label2:
+            label(form.label2);
+            break;
+        case K::LblAt:
+            label(form.lblAt[i]);
+            break;
+        case K::CmdSource:
+            button(form.cmdSource[i], "marker");
+            break;
+        case K::CmdRand:
+            button(form.cmdRand, "button");
+            break;
+        case K::CmdGo:
+            button(form.cmdGo[i], "button");
+            break;
+        case K::HscFade:
+            bar(form.hscFade);
+            break;
+        case K::VscSpectrumRange:
+            bar(form.vscSpectrumRange);
+            break;
+        case K::ChkLinear:
+            toggle(form.chkLinear);
+            break;
+        case K::ChkMemory:
+            toggle(form.chkMemory);
+            break;
         case K::CmbSymbol: {
             const ComboBox& list = form.cmbSymbol;
             json.key("kind").value("list");
@@ -100,7 +129,9 @@ void writeControl(JsonText& json, const Form& form, ControlRef control) {
             writeBox(json, form.imgZelm);
             json.key("visible").value(form.imgZelm.visible);
             break;
-        default: picture(form.picture(control.kind)); break;
+        default:
+            picture(form.picture(control.kind));
+            break;
     }
     json.endObject();
 }
@@ -119,22 +150,38 @@ void writeFrame(JsonText& json, const Form& form, int i) {
 std::string controlId(ControlRef control) {
     const std::string n = std::to_string(control.index);
     switch (control.kind) {
-        case K::Label1: return "Label1";
-        case K::Label2: return "Label2";
-        case K::LblAt: return "lblAt-" + n;
-        case K::CmdSource: return "cmdSource-" + n;
-        case K::CmdRand: return "cmdRand";
-        case K::CmdGo: return "cmdGo-" + n;
-        case K::HscFade: return "hscFade";
-        case K::VscSpectrumRange: return "vscSpectrumRange";
-        case K::CmbSymbol: return "cmbSymbol";
-        case K::ImgZelm: return "imgZelm";
-        case K::PicIndividual: return "picIndividual";
-        case K::PicCombo: return "picCombo";
-        case K::PicSumGraph: return "picSumGraph";
-        case K::PicSpectrum: return "picSpectrum";
-        case K::ChkLinear: return "chkLinear";
-        case K::ChkMemory: return "chkMemory";
+        case K::Label1:
+            return "Label1";
+        case K::Label2:
+            return "Label2";
+        case K::LblAt:
+            return "lblAt-" + n;
+        case K::CmdSource:
+            return "cmdSource-" + n;
+        case K::CmdRand:
+            return "cmdRand";
+        case K::CmdGo:
+            return "cmdGo-" + n;
+        case K::HscFade:
+            return "hscFade";
+        case K::VscSpectrumRange:
+            return "vscSpectrumRange";
+        case K::CmbSymbol:
+            return "cmbSymbol";
+        case K::ImgZelm:
+            return "imgZelm";
+        case K::PicIndividual:
+            return "picIndividual";
+        case K::PicCombo:
+            return "picCombo";
+        case K::PicSumGraph:
+            return "picSumGraph";
+        case K::PicSpectrum:
+            return "picSpectrum";
+        case K::ChkLinear:
+            return "chkLinear";
+        case K::ChkMemory:
+            return "chkMemory";
     }
     return {};
 }

@@ -36,7 +36,9 @@ WebModel::WebModel(double ratio) : form_(std::make_unique<Form>()) {
     Form_Load(*form_);
 }
 
-void WebModel::clickMarker(int index) { tarvel::clickMarker(*form_, index); }
+void WebModel::clickMarker(int index) {
+    tarvel::clickMarker(*form_, index);
+}
 void WebModel::keyOnMarker(int index, int keyAscii) {
     if (keyAscii >= 0 && keyAscii <= 255) tarvel::keyOnMarker(*form_, index, keyAscii);
 }
@@ -46,9 +48,15 @@ void WebModel::pressOnMarker(int index, int button) {
 void WebModel::releaseDrag(double x, double y) {
     tarvel::releaseDrag(*form_, twipsFrom(x), twipsFrom(y));
 }
-void WebModel::cancelDrag() { tarvel::cancelDrag(*form_); }
-int WebModel::dragSource() const { return form_->dragSource.value_or(-1); }
-void WebModel::clickRandom() { tarvel::clickRandom(*form_); }
+void WebModel::cancelDrag() {
+    tarvel::cancelDrag(*form_);
+}
+int WebModel::dragSource() const {
+    return form_->dragSource.value_or(-1);
+}
+void WebModel::clickRandom() {
+    tarvel::clickRandom(*form_);
+}
 void WebModel::clickGo(int index) {
     if (index == 0 || index == 1) tarvel::clickGo(*form_, index);
 }
@@ -59,14 +67,22 @@ void WebModel::setRange(int value) {
     const ScrollBar& bar = form_->vscSpectrumRange;
     tarvel::setRangeValue(*form_, std::clamp(value, bar.min, bar.max));
 }
-void WebModel::chooseSymbol(int listIndex) { tarvel::chooseSymbol(*form_, listIndex); }
-void WebModel::clickLinear() { tarvel::clickLinear(*form_); }
-void WebModel::clickMemory() { tarvel::clickMemory(*form_); }
+void WebModel::chooseSymbol(int listIndex) {
+    tarvel::chooseSymbol(*form_, listIndex);
+}
+void WebModel::clickLinear() {
+    tarvel::clickLinear(*form_);
+}
+void WebModel::clickMemory() {
+    tarvel::clickMemory(*form_);
+}
 void WebModel::clickSurface(int surface) {
     if (surface >= 0 && surface < kSurfaceCount)
         clickEyeSurface(*form_, kSurfaceKinds[static_cast<std::size_t>(surface)]);
 }
-void WebModel::tick() { Timer1_Timer(*form_); }
+void WebModel::tick() {
+    Timer1_Timer(*form_);
+}
 
 std::string WebModel::records() const {
     return recordsJson(*form_);
@@ -85,8 +101,12 @@ WebSurface& WebModel::surfaceAt(int surface) const {
     return *surfaces_[static_cast<std::size_t>(std::clamp(surface, 0, kSurfaceCount - 1))];
 }
 
-int WebModel::surfaceWidth(int surface) const { return surfaceAt(surface).width(); }
-int WebModel::surfaceHeight(int surface) const { return surfaceAt(surface).height(); }
+int WebModel::surfaceWidth(int surface) const {
+    return surfaceAt(surface).width();
+}
+int WebModel::surfaceHeight(int surface) const {
+    return surfaceAt(surface).height();
+}
 std::uintptr_t WebModel::surfacePixels(int surface) const {
     return surfaceAt(surface).address();
 }

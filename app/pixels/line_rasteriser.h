@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <utility>
 
-namespace tarvel::view {
+namespace tarvel::pixels {
 
 // A block of 32-bit pixels, `stride` pixels from one row to the next.
 struct PixelTarget {
@@ -220,4 +220,4 @@ inline PixelRect drawPolyline(const PixelTarget& target, const float* xy, std::s
     return drawn;
 }
 
-}  // namespace tarvel::view
+}  // namespace tarvel::pixels

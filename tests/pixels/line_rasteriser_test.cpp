@@ -1,4 +1,4 @@
-#include "app/qt/line_rasteriser.h"
+#include "app/pixels/line_rasteriser.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-namespace tarvel::view {
+namespace tarvel::pixels {
 namespace {
 
 constexpr std::uint32_t kPaper = 0xFFFFFFFFu;
@@ -200,4 +200,4 @@ TEST(LineRasteriser, WritesOnlyInsideARowStride) {
 }
 
 }  // namespace
-}  // namespace tarvel::view
+}  // namespace tarvel::pixels
