@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/number_text.h"
+
 namespace tarvel {
 namespace {
 
@@ -38,7 +40,7 @@ StatisticText statisticText(double v) {
     if (!std::isfinite(v) || std::fabs(v) >= kExactLimit) {
         // Out of the statistics' range: shortest form, sign rule kept.
         if (!(v < 0.0)) *out++ = ' ';
-        out = std::to_chars(out, text.chars + sizeof text.chars - 1, v).ptr;
+        out = writeShortest(out, text.chars + sizeof text.chars - 1, v).ptr;
         text.length = static_cast<std::size_t>(out - text.chars);
         return text;
     }

@@ -1,9 +1,8 @@
 #include "animation/animation_controls.h"
 
-#include <charconv>
-
 #include "analysis/calc_channel.h"
 #include "animation/timer_tick.h"
+#include "app/number_text.h"
 
 namespace tarvel {
 namespace {
@@ -30,7 +29,7 @@ void showMarkersInPlaceOfFrames(Form& form) {
 // The list's items are numbers with a decimal point whatever the locale.
 double numericValue(const std::string& text) {
     double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    readNumber(text.data(), text.data() + text.size(), value);
     return value;
 }
 

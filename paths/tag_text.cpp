@@ -1,9 +1,10 @@
 #include "paths/tag_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 #include <limits>
+
+#include "app/number_text.h"
 
 namespace tarvel {
 namespace {
@@ -68,7 +69,7 @@ double tagNumericValue(std::string_view tag) {
 
     double value = 0;
     const std::from_chars_result parsed =
-        std::from_chars(number.data(), number.data() + number.size(), value);
+        readNumber(number.data(), number.data() + number.size(), value);
     if (parsed.ec == std::errc::result_out_of_range) {
         value = orderOfMagnitude(mantissa) + exponent > 0 ? std::numeric_limits<double>::infinity()
                                                           : 0.0;
@@ -79,8 +80,7 @@ double tagNumericValue(std::string_view tag) {
 std::string phaseTagText(double phase) {
     if (phase == 0) return "0";  // never "-0"
     char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, phase, std::chars_format::general, 15);
+    const auto result = writeSignificant(buffer, buffer + sizeof buffer, phase, 15);
     std::string text(buffer, result.ptr);
     std::replace(text.begin(), text.end(), 'e', 'E');
     return text;

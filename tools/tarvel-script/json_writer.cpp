@@ -1,8 +1,9 @@
 #include "tools/tarvel-script/json_writer.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
+
+#include "app/number_text.h"
 
 namespace tarvel::script {
 namespace {
@@ -14,7 +15,7 @@ void appendShortest(std::string& out, Number value) {
         return;
     }
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    const auto result = writeShortest(buffer.data(), buffer.data() + buffer.size(), value);
     out.append(buffer.data(), result.ptr);
 }
 

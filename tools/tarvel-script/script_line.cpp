@@ -4,6 +4,8 @@
 #include <cmath>
 #include <system_error>
 
+#include "app/number_text.h"
+
 namespace tarvel::script {
 namespace {
 
@@ -82,7 +84,7 @@ int parseInteger(std::string_view word, int low, int high, std::string_view what
 float parseFloat(std::string_view word) {
     float value = 0;
     const char* end = word.data() + word.size();
-    const auto [ptr, error] = std::from_chars(word.data(), end, value);
+    const auto [ptr, error] = readNumber(word.data(), end, value);
     if (error == std::errc::result_out_of_range) {
         throw ScriptError{"number beyond single precision: " + quoted(word)};
     }
