@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "app/integer_conversion.h"
 #include "paths/tag_text.h"
 
 namespace tarvel {
