@@ -2,9 +2,11 @@
 # Installs what is missing, builds, and runs every test headless (Qt's
 # offscreen platform: no display needed):
 #   1. the release build: every test, the soak included;
-#   2. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. valgrind memcheck over the offscreen window tests;
-#   4. the fuzzer's committed corpus replayed under clang's sanitizers.
+#   2. the web build (emscripten): the core's tests under node, and the web
+#      scenario runner held against the native one of stage 1;
+#   3. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. valgrind memcheck over the offscreen window tests;
+#   5. the fuzzer's committed corpus replayed under clang's sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh test
@@ -16,6 +18,11 @@ stage "release build and tests"
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$jobs"
 ctest --preset release -j"$jobs"
+
+stage "web build and tests"
+cmake --preset web >/dev/null
+cmake --build --preset web -j"$jobs"
+ctest --preset web -j"$jobs"
 
 stage "sanitizer build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
@@ -34,4 +41,4 @@ cmake --build --preset fuzz -j"$jobs"
 build/fuzz/tests/fuzz/script_fuzzer -runs=0 tests/fuzz/corpus
 
 echo
-echo "stages: 4 passed, 0 failed"
+echo "stages: 5 passed, 0 failed"
