@@ -3,9 +3,11 @@
 # offscreen platform: no display needed):
 #   0. every C++ source formatted as clang-format 14 writes it;
 #   1. the release build: every test, the soak included;
-#   2. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. valgrind memcheck over the offscreen window tests;
-#   4. the fuzzer's committed corpus replayed under clang's sanitizers.
+#   2. the web build (emscripten): the core's tests under node, and the web
+#      scenario runner held against the native one of stage 1;
+#   3. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. valgrind memcheck over the offscreen window tests;
+#   5. the fuzzer's committed corpus replayed under clang's sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh test
@@ -20,6 +22,11 @@ stage "release build and tests"
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$jobs"
 ctest --preset release -j"$jobs"
+
+stage "web build and tests"
+cmake --preset web >/dev/null
+cmake --build --preset web -j"$jobs"
+ctest --preset web -j"$jobs"
 
 stage "sanitizer build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"

@@ -3,18 +3,26 @@
 # Debian 12 machine; installs nothing when all is there. Through sudo when not root.
 #   tools/install-dependencies.sh demo   what building and opening the window needs
 #   tools/install-dependencies.sh test   that, plus the headless test tooling
+#   tools/install-dependencies.sh web    what the web preset (emscripten) needs
 set -euo pipefail
 
 purpose=${1:-demo}
 
-packages=(
-  build-essential cmake pkg-config
-  qt6-base-dev libgl1-mesa-dev
-  libgtest-dev googletest libbenchmark-dev
-  fonts-dejavu-core
-)
+# emscripten brings node; its tests build GoogleTest from googletest's sources.
+web_packages=(cmake emscripten googletest)
+if [ "$purpose" = web ]; then
+  packages=("${web_packages[@]}")
+else
+  packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev libgl1-mesa-dev
+    libgtest-dev googletest libbenchmark-dev
+    fonts-dejavu-core
+  )
+fi
 if [ "$purpose" = test ]; then
   packages+=(clang clang-format libclang-rt-14-dev valgrind libfftw3-dev appstream desktop-file-utils)
+  packages+=("${web_packages[@]}")
 fi
 
 missing=()

@@ -1,0 +1,25 @@
+# The web build (emscripten): the core and the scenario runner compiled to
+# WebAssembly, the core's tests run under node.
+
+# Programs for node: they read files and standard input straight from the
+# host (NODERAWFS), compile their WebAssembly synchronously (node 18 and later
+# would otherwise try fetch() on a file path and fail) and flush their output
+# on exit.
+function(tarvel_node_program target)
+  target_link_options(${target} PRIVATE
+    -sENVIRONMENT=node -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1
+    -sALLOW_MEMORY_GROWTH=1)
+endfunction()
+
+# GoogleTest from the sources that Debian's googletest package ships.
+function(tarvel_add_googletest_from_source)
+  set(source /usr/src/googletest/googletest)
+  if(NOT EXISTS ${source}/CMakeLists.txt)
+    message(FATAL_ERROR "The web build's tests need GoogleTest's sources in ${source} "
+                        "(Debian package googletest).")
+  endif()
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  # Its CMakeLists.txt names the targets GTest::gtest and GTest::gtest_main.
+  add_subdirectory(${source} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endfunction()
