@@ -1,6 +1,8 @@
 #include "analysis/nr_fft.h"
 
+#if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -43,6 +45,7 @@ void permute(double* data, std::int64_t points) {
 // point per register. The products and sums are the classic ones, in the
 // same order: tempr = wr xr - wi xi, tempi = wi xr + wr xi, then the clamp,
 // then lo - temp and temp + lo.
+#if defined(__SSE2__)
 void butterflies(double* lo, double* hi, const Twiddle* w, std::int64_t count) {
     const __m128d upper = _mm_set1_pd(kClamp);
     const __m128d lower = _mm_set1_pd(-kClamp);
@@ -58,6 +61,28 @@ void butterflies(double* lo, double* hi, const Twiddle* w, std::int64_t count) {
         _mm_storeu_pd(lo + 2 * t, _mm_add_pd(temp, a));
     }
 }
+#else
+// The same operations one double at a time, where there are no SSE2
+// registers (the WebAssembly build).
+void butterflies(double* lo, double* hi, const Twiddle* w, std::int64_t count) {
+    const auto clamp = [](double v) {
+        const double below = kClamp < v ? kClamp : v;
+        return -kClamp > below ? -kClamp : below;
+    };
+    for (std::int64_t t = 0; t < count; ++t) {
+        const double xr = hi[2 * t];
+        const double xi = hi[2 * t + 1];
+        const double tempr = clamp(w[t].direct[0] * xr + w[t].crossed[0] * xi);
+        const double tempi = clamp(w[t].direct[1] * xr + w[t].crossed[1] * xi);
+        const double ar = lo[2 * t];
+        const double ai = lo[2 * t + 1];
+        hi[2 * t] = ar - tempr;
+        hi[2 * t + 1] = ai - tempi;
+        lo[2 * t] = tempr + ar;
+        lo[2 * t + 1] = tempi + ai;
+    }
+}
+#endif
 
 // One stage: blocks of 2 * span points, each a run of `span` butterflies.
 // Every butterfly of a stage touches its own two points, so running them
