@@ -3,8 +3,9 @@
 # offscreen platform: no display needed):
 #   0. every C++ source formatted as clang-format 14 writes it;
 #   1. the release build: every test, the soak included;
-#   2. the web build (emscripten): the core's tests under node, and the web
-#      scenario runner held against the native one of stage 1;
+#   2. the web build (emscripten): the core's tests under node, the web
+#      scenario runner held against the native one of stage 1, and the
+#      self-contained page driven in headless Chromium;
 #   3. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
 #   4. valgrind memcheck over the offscreen window tests;
 #   5. the fuzzer's committed corpus replayed under clang's sanitizers.
@@ -26,6 +27,7 @@ ctest --preset release -j"$jobs"
 stage "web build and tests"
 cmake --preset web >/dev/null
 cmake --build --preset web -j"$jobs"
+(cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
 ctest --preset web -j"$jobs"
 
 stage "sanitizer build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
@@ -45,4 +47,4 @@ cmake --build --preset fuzz -j"$jobs"
 build/fuzz/tests/fuzz/script_fuzzer -runs=0 tests/fuzz/corpus
 
 echo
-echo "stages: 5 passed, 0 failed"
+echo "stages: 6 passed, 0 failed"

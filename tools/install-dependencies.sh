@@ -3,13 +3,14 @@
 # Debian 12 machine; installs nothing when all is there. Through sudo when not root.
 #   tools/install-dependencies.sh demo   what building and opening the window needs
 #   tools/install-dependencies.sh test   that, plus the headless test tooling
-#   tools/install-dependencies.sh web    what the web preset (emscripten) needs
+#   tools/install-dependencies.sh web    what the web preset (emscripten) and the page need
 set -euo pipefail
 
 purpose=${1:-demo}
 
-# emscripten brings node; its tests build GoogleTest from googletest's sources.
-web_packages=(cmake emscripten googletest)
+# emscripten brings node; its tests build GoogleTest from googletest's sources;
+# the page is put together by a python script.
+web_packages=(cmake emscripten googletest python3)
 if [ "$purpose" = web ]; then
   packages=("${web_packages[@]}")
 else
@@ -23,6 +24,10 @@ fi
 if [ "$purpose" = test ]; then
   packages+=(clang clang-format libclang-rt-14-dev valgrind libfftw3-dev appstream desktop-file-utils)
   packages+=("${web_packages[@]}")
+  # The browser tests: Debian's chromium, driven by puppeteer-core from npm.
+  packages+=(chromium)
+  # A node installed from elsewhere brings its own npm; Debian's would clash.
+  command -v npm >/dev/null || packages+=(npm)
 fi
 
 missing=()
