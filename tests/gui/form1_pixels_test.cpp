@@ -17,7 +17,17 @@ QColor colourOf(Colour c) {
     return QColor(redOf(c), greenOf(c), blueOf(c));
 }
 
-class Form1Pixels : public WindowTest {};
+class Form1Pixels : public WindowTest {
+  protected:
+    // Path 7 on at Left 1200, Top 1860, fading at 5 after one tick.
+    void fadePathSeven() {
+        dragMarker(7, QPoint(100, 133));
+        click(window->marker(7));
+        click(window->marker(7));
+        qobject_cast<QScrollBar*>(window->widgetFor({ControlKind::HscFade, 0}))->setValue(5);
+        window->tick();
+    }
+};
 
 TEST_F(Form1Pixels, ParkedMarkerShowsTheFaceAndTheAxesAreBlack) {
     const QImage shot = snapshot();
@@ -68,11 +78,7 @@ TEST_F(Form1Pixels, SwitchedOnMarkerShowsItsColourAndItsImpulseLine) {
 }
 
 TEST_F(Form1Pixels, FadingShowsTheFrameInPlaceOfTheMarker) {
-    dragMarker(7, QPoint(100, 133));
-    click(window->marker(7));
-    click(window->marker(7));
-    qobject_cast<QScrollBar*>(window->widgetFor({ControlKind::HscFade, 0}))->setValue(5);
-    window->tick();
+    fadePathSeven();
 
     const FilledShape& frame = form().cmdShape[7];
     ASSERT_TRUE(frame.visible);
@@ -111,11 +117,7 @@ TEST_F(Form1Pixels, AxesAndArrowHeadsAreDrawnWhereTheLayoutPutsThem) {
 // Only what changed is repainted; a frame that fading lifts above the axes
 // and lets down again must leave nothing behind, as a full repaint shows.
 TEST_F(Form1Pixels, PartialRepaintLeavesNoStalePixelsOutsideTheAxes) {
-    dragMarker(7, QPoint(100, 133));
-    click(window->marker(7));
-    click(window->marker(7));
-    qobject_cast<QScrollBar*>(window->widgetFor({ControlKind::HscFade, 0}))->setValue(5);
-    window->tick();
+    fadePathSeven();
     FilledShape& frame = form().cmdShape[7];
     ASSERT_TRUE(frame.visible);
 
