@@ -1,0 +1,116 @@
+// What the page shows before anyone touches it, and how the keyboard and a
+// screen reader find their way around it: the desktop window's layout,
+// captions, value fields, parked markers, focus order and accessible names.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { closeBrowser, control, launchBrowser, openPage, records } from './support/page.mjs';
+
+let browser;
+before(async () => { browser = await launchBrowser(); });
+after(() => closeBrowser(browser));
+
+test('the page opens as the desktop window: title, size, every control at Left/15, Top/15', async () => {
+  const { page, problems } = await openPage(browser);
+  assert.equal(await page.title(), 'Tarvel Demo');
+  const all = await records(page);
+  const laidOut = await page.evaluate((ids) => {
+    const form = document.getElementById('Form1');
+    return {
+      form: [form.offsetWidth, form.offsetHeight],
+      at: ids.map((id) => {
+        const e = document.getElementById(id);
+        return { id, left: e.offsetLeft, top: e.offsetTop, width: e.offsetWidth, height: e.offsetHeight,
+          parent: e.offsetParent && e.offsetParent.id, shown: e.checkVisibility() };
+      }),
+    };
+  }, all.controls.filter((c) => c.kind !== 'frame').map((c) => c.id));
+  assert.deepEqual(laidOut.form, [953, 701]);
+  for (const at of laidOut.at) {
+    const r = control(all, at.id);
+    assert.deepEqual(at, { id: r.id, left: r.left / 15, top: r.top / 15, width: r.width / 15,
+      height: r.height / 15, parent: 'Form1', shown: true });
+  }
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('captions, value fields, parked markers and the first focus are those of start-up', async () => {
+  const { page } = await openPage(browser);
+  const text = (id) => page.$eval(`#${id}`, (e) => e.textContent.trim());
+  const captions = { cmdRand: 'Random', 'cmdGo-0': 'Start', 'cmdGo-1': 'Reset', chkLinear: 'Log Plot',
+    chkMemory: 'Memory', Label1: 'Delay', Label2: 'Power', 'lblAt-0': 'Frequency Response',
+    'lblAt-1': 'Delay Spread', 'lblAt-20': 'Mean Delay' };
+  for (const [id, caption] of Object.entries(captions)) assert.equal(await text(id), caption, id);
+  // The value fields show their start values, never their design-time text.
+  const values = { 'lblAt-3': '0', 'lblAt-19': '0', 'lblAt-7': 'Inf', 'lblAt-21': 'Inf', 'lblAt-24': 'Inf' };
+  for (const [id, value] of Object.entries(values)) assert.equal(await text(id), value, id);
+
+  assert.equal(await page.$eval('#cmbSymbol', (e) => e.value), '1.0');
+  assert.equal(await page.$eval('#hscFade', (e) => e.value), '0');
+  assert.equal(await page.$eval('#vscSpectrumRange', (e) => e.value), '20');
+  for (const id of ['chkLinear', 'chkMemory']) {
+    assert.equal(await page.$eval(`#${id}`, (e) => e.getAttribute('aria-pressed')), 'false', id);
+  }
+
+  // All eight markers lie stacked at the park, the last one on top.
+  const park = await page.evaluate(() => {
+    const markers = [...document.querySelectorAll('[id^="cmdSource-"]')];
+    const first = markers[0].getBoundingClientRect();
+    const top = document.elementFromPoint(first.left + first.width / 2, first.top + first.height / 2);
+    return { places: markers.map((m) => [m.offsetLeft, m.offsetTop]), top: top.id };
+  });
+  assert.deepEqual(park.places, Array(8).fill([24, 260]));
+  assert.equal(park.top, 'cmdSource-7');
+  const lines = await page.$$eval('[id^="lneImpulse-"]', (ls) => ls.map((l) => l.getAttribute('visibility')));
+  assert.deepEqual(lines, Array(8).fill('hidden'));
+
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdGo-0');
+  await page.close();
+});
+
+test('Tab visits the 20 stops in the desktop window\'s order, Shift+Tab goes back', async () => {
+  const { page } = await openPage(browser);
+  const order = ['cmdGo-0', 'cmdSource-0', 'cmdSource-1', 'cmdSource-2', 'picIndividual',
+    'picSumGraph', 'cmdSource-3', 'cmdSource-4', 'cmdSource-5', 'cmdSource-6', 'cmdSource-7',
+    'hscFade', 'cmdGo-1', 'cmbSymbol', 'picSpectrum', 'picCombo', 'vscSpectrumRange', 'chkMemory',
+    'chkLinear', 'cmdRand'];
+  const focused = () => page.evaluate(() => document.activeElement.id);
+  const visited = [await focused()];
+  for (let k = 1; k < order.length; ++k) {
+    await page.keyboard.press('Tab');
+    visited.push(await focused());
+  }
+  assert.deepEqual(visited, order);
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  assert.equal(await focused(), 'chkLinear');
+  await page.close();
+});
+
+test('a screen reader hears the desktop\'s names and each marker\'s state', async () => {
+  const { page } = await openPage(browser);
+  const spoken = async (selector) => {
+    const node = await page.accessibility.snapshot({ root: await page.$(selector) });
+    return { name: node.name, description: node.description || '' };
+  };
+  for (let i = 0; i < 8; ++i) {
+    assert.deepEqual(await spoken(`#cmdSource-${i}`),
+      { name: `Path ${i + 1}`, description: 'off, delay 0.00 µs, relative power 0.00' });
+  }
+  assert.equal((await spoken('#hscFade')).name, 'Fading speed');
+  assert.equal((await spoken('#vscSpectrumRange')).name, 'Plot range');
+  assert.equal((await spoken('#cmbSymbol')).name, 'Symbol Time');
+  assert.equal((await spoken('#picSpectrum')).name, 'Frequency response');
+  assert.equal((await spoken('#picIndividual')).description, 'A click clears the diagram');
+
+  // Switched on and moved, a marker says so.
+  await page.focus('#cmdSource-7');
+  await page.keyboard.press('Space');
+  await page.keyboard.press('Space');
+  await page.keyboard.press('u');
+  const { description } = await spoken('#cmdSource-7');
+  assert.match(description, /^on, delay \d+\.\d\d µs, relative power \d+\.\d\d$/);
+  assert.notEqual(description, 'on, delay 0.00 µs, relative power 0.00');
+  await page.close();
+});
