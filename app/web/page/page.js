@@ -373,9 +373,13 @@
     marker.addEventListener('pointerdown', (event) => {
       if (drag) return;
       if (event.pointerType === 'touch') {
-        press = { x: event.clientX, y: event.clientY, event };
-        press.timer = setTimeout(() => {
-          const start = press.event;
+        // A second finger on the same marker replaces the first one's press.
+        if (press) clearTimeout(press.timer);
+        const held = { x: event.clientX, y: event.clientY, event };
+        press = held;
+        held.timer = setTimeout(() => {
+          if (press !== held) return;
+          const start = held.event;
           press = null;
           act(() => model.pressOnMarker(index, 2));
           if (model.dragSource() === index) {
