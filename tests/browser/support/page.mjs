@@ -30,6 +30,7 @@ async function loadPuppeteer() {
 export async function launchBrowser() {
   const puppeteer = await loadPuppeteer();
   if (!fs.existsSync(pagePath)) throw new Error(`no page at ${pagePath}: build the web preset first`);
+  if (!fs.existsSync(chromiumPath)) throw new Error(`no chromium at ${chromiumPath}: install Debian's chromium`);
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvel-chromium-'));
   const args = ['--disable-gpu', '--no-first-run', '--disable-background-networking',
     '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`,
