@@ -1,10 +1,10 @@
 #include "app/web/json_text.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-
-#include "app/number_text.h"
 
 namespace tarvel::web {
 
@@ -72,8 +72,18 @@ JsonText& JsonText::value(double number) {
         return *this;
     }
     std::array<char, 32> digits{};
-    const auto written = writeShortest(digits.data(), digits.data() + digits.size(), number);
-    text_.append(digits.data(), written.ptr);
+    // Positions are mostly whole twips: their digits are quick to write.
+    // Others take 17 significant digits, which read back to the same
+    // double, in one go (the page's C library keeps the "C" locale).
+    constexpr double kWholeLimit = 1e15;
+    if (number == std::trunc(number) && std::fabs(number) < kWholeLimit) {
+        const auto whole = static_cast<long long>(number);
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), whole);
+        text_.append(digits.data(), written.ptr);
+        return *this;
+    }
+    const int length = std::snprintf(digits.data(), digits.size(), "%.17g", number);
+    text_.append(digits.data(), static_cast<std::size_t>(std::max(length, 0)));
     return *this;
 }
 
