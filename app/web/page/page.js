@@ -235,21 +235,31 @@
     const width = changed.right - changed.left;
     const height = changed.bottom - changed.top;
     if (width <= 0 || height <= 0) return;
-    const rowLength = model.surfaceWidth(k) * 4;
-    const address = model.surfacePixels(k);
-    const heap = Module.HEAPU8;  // read afresh: growing memory replaces it
-    const image = new ImageData(width, height);
-    for (let y = 0; y < height; ++y) {
-      const start = address + (changed.top + y) * rowLength + changed.left * 4;
-      image.data.set(heap.subarray(start, start + width * 4), y * width * 4);
+    const surface = surfaces[k];
+    const heap = Module.HEAPU8;
+    // The canvas reads the module's own pixels through a view, no copy in
+    // between; growing memory replaces the buffer, and then the view.
+    if (!surface.image || surface.image.data.buffer !== heap.buffer) {
+      const { width: w, height: h } = surface.canvas;
+      const pixels = new Uint8ClampedArray(heap.buffer, model.surfacePixels(k), w * h * 4);
+      surface.image = new ImageData(pixels, w, h);
     }
-    surfaces[k].context.putImageData(image, changed.left, changed.top);
+    surface.context.putImageData(surface.image, 0, 0, changed.left, changed.top, width, height);
+  }
+
+  // What each element last mirrored: an unchanged record touches nothing.
+  const mirrored = new Map();
+  function changed(record) {
+    const text = JSON.stringify(record);
+    if (mirrored.get(record.id) === text) return false;
+    mirrored.set(record.id, text);
+    return true;
   }
 
   function sync() {
     records = JSON.parse(model.records());
-    for (const record of records.controls) mirrorControl(record);
-    for (const record of records.lines) mirrorLine(record);
+    for (const record of records.controls) if (changed(record)) mirrorControl(record);
+    for (const record of records.lines) if (changed(record)) mirrorLine(record);
     records.markerStack.forEach((index, depth) => {
       elements.get(`cmdSource-${index}`).style.zIndex = String(10 + depth);
     });
