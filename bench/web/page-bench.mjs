@@ -16,7 +16,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { closeBrowser, launchBrowser, openPage, sourceRoot } from '../../tests/browser/support/page.mjs';
 
-const WARM_UP = 50;
+const WARM_UP = 300;  // lets the engine compile the hot code fully first
 const TICKS = 300;
 const OPENINGS = 7;
 const release = process.env.TARVEL_RELEASE_DIR || path.join(sourceRoot, 'build/release');
