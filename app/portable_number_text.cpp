@@ -83,22 +83,49 @@ Number valueOf(const Decimal& decimal) {
                                  decimal.exponent - (decimal.count - 1));
 }
 
-// The fewest significant digits that read back to value (finite, positive);
-// among those, the nearest to value.
+// The decimal of `precision` significant digits that reads back to value,
+// if there is one: the nearest, or else just above a power of two (where the
+// values below lie twice as close as those above) the next decimal up.
 template <typename Number>
-Decimal shortestDecimal(Number value) {
-    for (int precision = 1;; ++precision) {
-        const Decimal nearest = roundedDecimal(static_cast<double>(value), precision);
-        const Number back = valueOf<Number>(nearest);
-        if (back == value) return nearest;
-        // Just above a power of two the values below lie twice as close as
-        // those above, so the next decimal up may read back when the nearest
-        // (below) does not.
-        if (back < value) {
-            const Decimal up = nextUp(nearest);
-            if (valueOf<Number>(up) == value) return up;
+bool readsBackAt(Number value, int precision, Decimal& found) {
+    const Decimal nearest = roundedDecimal(static_cast<double>(value), precision);
+    const Number back = valueOf<Number>(nearest);
+    if (back == value) {
+        found = nearest;
+        return true;
+    }
+    if (back < value) {
+        const Decimal up = nextUp(nearest);
+        if (valueOf<Number>(up) == value) {
+            found = up;
+            return true;
         }
     }
+    return false;
+}
+
+// The fewest significant digits that read back to value (finite, positive);
+// among those, the nearest to value. Once some count of digits reads back,
+// every larger count does too (its nearest decimal lies closer still), so
+// the fewest are found by halving the range, from max_digits10 that always
+// reads back.
+template <typename Number>
+Decimal shortestDecimal(Number value) {
+    int low = 1;
+    int high = std::numeric_limits<Number>::max_digits10;
+    Decimal shortest{};
+    readsBackAt(value, high, shortest);
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        Decimal found{};
+        if (readsBackAt(value, middle, found)) {
+            high = middle;
+            shortest = found;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return shortest;
 }
 
 struct Text {

@@ -1,7 +1,11 @@
 #include "app/web/records_json.h"
 
+#include <array>
+#include <cmath>
+#include <cstdint>
+
 #include "app/accessible_text.h"
-#include "app/web/json_text.h"
+#include "app/json_writer.h"
 
 namespace tarvel::web {
 namespace {
@@ -19,67 +23,93 @@ const char* alignName(Align align) {
     }
 }
 
-void writeBox(JsonText& json, const Box& box) {
-    json.key("left").value(static_cast<double>(box.left));
-    json.key("top").value(static_cast<double>(box.top));
-    json.key("width").value(static_cast<double>(box.width));
-    json.key("height").value(static_cast<double>(box.height));
+// A record's single-precision number: positions and sizes in twips, font
+// sizes. Most are whole: those are written as they are, quicker than the
+// shortest form, which searches digit by digit where the standard library
+// has no to_chars (the web build).
+void writeFloat(JsonWriter& json, std::string_view name, float value) {
+    const bool whole = value == std::trunc(value) && std::fabs(value) < 1e9f;
+    if (whole) {
+        json.integerField(name, static_cast<std::int64_t>(value));
+    } else {
+        json.numberField(name, value);
+    }
 }
 
-void writeLine(JsonText& json, const std::string& id, const LineShape& line) {
-    json.beginObject().key("id").value(id);
-    json.key("x1")
-        .value(static_cast<double>(line.x1))
-        .key("y1")
-        .value(static_cast<double>(line.y1));
-    json.key("x2")
-        .value(static_cast<double>(line.x2))
-        .key("y2")
-        .value(static_cast<double>(line.y2));
-    json.key("widthPx").value(line.widthPx).key("visible").value(line.visible);
+void writeBox(JsonWriter& json, const Box& box) {
+    writeFloat(json, "left", box.left);
+    writeFloat(json, "top", box.top);
+    writeFloat(json, "width", box.width);
+    writeFloat(json, "height", box.height);
+}
+
+void writeLine(JsonWriter& json, const std::string& id, const LineShape& line) {
+    json.beginObject();
+    json.stringField("id", id);
+    writeFloat(json, "x1", line.x1);
+    writeFloat(json, "y1", line.y1);
+    writeFloat(json, "x2", line.x2);
+    writeFloat(json, "y2", line.y2);
+    json.integerField("widthPx", line.widthPx);
+    json.booleanField("visible", line.visible);
     json.endObject();
 }
 
+void writeShown(JsonWriter& json, bool visible, bool enabled) {
+    json.booleanField("visible", visible);
+    json.booleanField("enabled", enabled);
+}
+
 // The fields every control has, then those of its kind.
-void writeControl(JsonText& json, const Form& form, ControlRef control) {
+void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
     const auto i = static_cast<std::size_t>(control.index);
     const AccessibleText text = accessibleTextOf(form, control);
-    json.beginObject().key("id").value(controlId(control));
-    json.key("name").value(text.name).key("description").value(text.description);
+    json.beginObject();
+    json.stringField("id", controlId(control));
+    json.stringField("name", text.name);
+    json.stringField("description", text.description);
     const auto label = [&](const Label& l) {
-        json.key("kind").value("label");
+        json.stringField("kind", "label");
         writeBox(json, l);
-        json.key("caption").value(l.caption).key("align").value(alignName(l.align));
-        json.key("fontPt").value(static_cast<double>(l.fontPt)).key("visible").value(l.visible);
+        json.stringField("caption", l.caption);
+        json.stringField("align", alignName(l.align));
+        writeFloat(json, "fontPt", l.fontPt);
+        json.booleanField("visible", l.visible);
     };
     const auto button = [&](const CommandButton& b, const char* kind) {
-        json.key("kind").value(kind);
+        json.stringField("kind", kind);
         writeBox(json, b);
-        json.key("caption").value(b.caption).key("fontPt").value(static_cast<double>(b.fontPt));
-        json.key("backColour").value(toHex(b.backColour)).key("tag").value(b.tag);
-        json.key("visible").value(b.visible).key("enabled").value(b.enabled);
+        json.stringField("caption", b.caption);
+        writeFloat(json, "fontPt", b.fontPt);
+        json.stringField("backColour", toHex(b.backColour));
+        json.stringField("tag", b.tag);
+        writeShown(json, b.visible, b.enabled);
     };
     const auto bar = [&](const ScrollBar& s) {
-        json.key("kind").value(s.vertical ? "vbar" : "hbar");
+        json.stringField("kind", s.vertical ? "vbar" : "hbar");
         writeBox(json, s);
-        json.key("min").value(s.min).key("max").value(s.max).key("value").value(s.value);
-        json.key("smallChange").value(s.smallChange).key("largeChange").value(s.largeChange);
-        json.key("visible").value(s.visible).key("enabled").value(s.enabled);
+        json.integerField("min", s.min);
+        json.integerField("max", s.max);
+        json.integerField("value", s.value);
+        json.integerField("smallChange", s.smallChange);
+        json.integerField("largeChange", s.largeChange);
+        writeShown(json, s.visible, s.enabled);
     };
     const auto toggle = [&](const CheckBox& c) {
-        json.key("kind").value("toggle");
+        json.stringField("kind", "toggle");
         writeBox(json, c);
-        json.key("caption").value(c.caption).key("fontPt").value(static_cast<double>(c.fontPt));
-        json.key("value").value(c.value);
-        json.key("captionColour").value(c.captionColour ? toHex(*c.captionColour) : "");
-        json.key("visible").value(c.visible).key("enabled").value(c.enabled);
+        json.stringField("caption", c.caption);
+        writeFloat(json, "fontPt", c.fontPt);
+        json.integerField("value", c.value);
+        json.stringField("captionColour", c.captionColour ? toHex(*c.captionColour) : "");
+        writeShown(json, c.visible, c.enabled);
     };
     const auto picture = [&](const PictureBox& p) {
-        json.key("kind").value("picture");
+        json.stringField("kind", "picture");
         writeBox(json, p);
-        json.key("innerWidth").value(static_cast<double>(p.innerWidth()));
-        json.key("innerHeight").value(static_cast<double>(p.innerHeight()));
-        json.key("visible").value(p.visible);
+        writeFloat(json, "innerWidth", p.innerWidth());
+        writeFloat(json, "innerHeight", p.innerHeight());
+        json.booleanField("visible", p.visible);
     };
     switch (control.kind) {
         case K::Label1:
@@ -114,20 +144,22 @@ void writeControl(JsonText& json, const Form& form, ControlRef control) {
             break;
         case K::CmbSymbol: {
             const ComboBox& list = form.cmbSymbol;
-            json.key("kind").value("list");
+            json.stringField("kind", "list");
             writeBox(json, list);
-            json.key("items").beginArray();
-            for (const std::string& item : list.items) json.value(item);
+            json.key("items");
+            json.beginArray();
+            for (const std::string& item : list.items) json.string(item);
             json.endArray();
-            json.key("text").value(list.text).key("listIndex").value(list.listIndex);
-            json.key("fontPt").value(static_cast<double>(list.fontPt));
-            json.key("visible").value(list.visible).key("enabled").value(list.enabled);
+            json.stringField("text", list.text);
+            json.integerField("listIndex", list.listIndex);
+            writeFloat(json, "fontPt", list.fontPt);
+            writeShown(json, list.visible, list.enabled);
             break;
         }
         case K::ImgZelm:
-            json.key("kind").value("image");
+            json.stringField("kind", "image");
             writeBox(json, form.imgZelm);
-            json.key("visible").value(form.imgZelm.visible);
+            json.booleanField("visible", form.imgZelm.visible);
             break;
         default:
             picture(form.picture(control.kind));
@@ -136,12 +168,14 @@ void writeControl(JsonText& json, const Form& form, ControlRef control) {
     json.endObject();
 }
 
-void writeFrame(JsonText& json, const Form& form, int i) {
+void writeFrame(JsonWriter& json, const Form& form, int i) {
     const FilledShape& frame = form.cmdShape[static_cast<std::size_t>(i)];
-    json.beginObject().key("id").value("cmdShape-" + std::to_string(i));
-    json.key("kind").value("frame");
+    json.beginObject();
+    json.stringField("id", "cmdShape-" + std::to_string(i));
+    json.stringField("kind", "frame");
     writeBox(json, frame);
-    json.key("fillColour").value(toHex(frame.fillColour)).key("visible").value(frame.visible);
+    json.stringField("fillColour", toHex(frame.fillColour));
+    json.booleanField("visible", frame.visible);
     json.endObject();
 }
 
@@ -187,26 +221,31 @@ std::string controlId(ControlRef control) {
 }
 
 std::string recordsJson(const Form& form) {
-    JsonText json;
+    JsonWriter json;
     json.beginObject();
-    json.key("caption").value(form.caption);
-    json.key("clientWidth").value(static_cast<double>(form.clientWidth));
-    json.key("clientHeight").value(static_cast<double>(form.clientHeight));
-    json.key("backColour").value(toHex(form.backColour));
-    json.key("timer").beginObject();
-    json.key("enabled").value(form.timer1.enabled).key("intervalMs").value(form.timer1.intervalMs);
+    json.stringField("caption", form.caption);
+    writeFloat(json, "clientWidth", form.clientWidth);
+    writeFloat(json, "clientHeight", form.clientHeight);
+    json.stringField("backColour", toHex(form.backColour));
+    json.key("timer");
+    json.beginObject();
+    json.booleanField("enabled", form.timer1.enabled);
+    json.integerField("intervalMs", form.timer1.intervalMs);
     json.endObject();
-    json.key("dragSource").value(form.dragSource.value_or(-1));
-    json.key("dropPlaceName").value(kDropPlaceName);
+    json.integerField("dragSource", form.dragSource.value_or(-1));
+    json.stringField("dropPlaceName", kDropPlaceName);
 
-    json.key("tabOrder").beginArray();
-    for (const ControlRef& control : form.tabOrder) json.value(controlId(control));
+    json.key("tabOrder");
+    json.beginArray();
+    for (const ControlRef& control : form.tabOrder) json.string(controlId(control));
     json.endArray();
-    json.key("markerStack").beginArray();
-    for (const int index : form.markerStack) json.value(index);
+    json.key("markerStack");
+    json.beginArray();
+    for (const int index : form.markerStack) json.integer(index);
     json.endArray();
 
-    json.key("lines").beginArray();
+    json.key("lines");
+    json.beginArray();
     const std::array<const LineShape*, 6> axes{&form.line1, &form.line2, &form.line3,
                                                &form.line4, &form.line5, &form.line6};
     for (std::size_t a = 0; a < axes.size(); ++a)
@@ -216,7 +255,8 @@ std::string recordsJson(const Form& form) {
                   form.lneImpulse[static_cast<std::size_t>(i)]);
     json.endArray();
 
-    json.key("controls").beginArray();
+    json.key("controls");
+    json.beginArray();
     for (const ControlRef& control : allControls()) writeControl(json, form, control);
     for (int i = 0; i < kPathCount; ++i) writeFrame(json, form, i);
     json.endArray();

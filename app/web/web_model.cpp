@@ -5,8 +5,8 @@
 
 #include "animation/timer_tick.h"
 #include "app/form_load.h"
+#include "app/json_writer.h"
 #include "app/user_actions.h"
-#include "app/web/json_text.h"
 #include "app/web/records_json.h"
 
 namespace tarvel::web {
@@ -89,10 +89,10 @@ std::string WebModel::records() const {
 }
 
 std::string WebModel::takeMessages() {
-    JsonText json;
+    JsonWriter json;
     json.beginArray();
     for (; messagesTaken_ < form_->messages.size(); ++messagesTaken_)
-        json.value(form_->messages[messagesTaken_]);
+        json.string(form_->messages[messagesTaken_]);
     json.endArray();
     return json.text();
 }

@@ -1,7 +1,7 @@
 // The runner's JSON output: numbers that read back exactly, null for what
 // JSON cannot spell, strings escaped whatever bytes they hold.
 
-#include "tools/tarvel-script/json_writer.h"
+#include "app/json_writer.h"
 
 #include <gtest/gtest.h>
 

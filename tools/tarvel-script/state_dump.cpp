@@ -3,8 +3,8 @@
 #include <array>
 #include <span>
 
+#include "app/json_writer.h"
 #include "paths/path_state.h"
-#include "tools/tarvel-script/json_writer.h"
 
 namespace tarvel::script {
 namespace {

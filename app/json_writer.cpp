@@ -1,11 +1,11 @@
-#include "tools/tarvel-script/json_writer.h"
+#include "app/json_writer.h"
 
 #include <array>
 #include <cmath>
 
 #include "app/number_text.h"
 
-namespace tarvel::script {
+namespace tarvel {
 namespace {
 
 template <typename Number>
@@ -198,4 +198,4 @@ void JsonWriter::stringField(std::string_view name, std::string_view value) {
     string(value);
 }
 
-}  // namespace tarvel::script
+}  // namespace tarvel

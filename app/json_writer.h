@@ -1,5 +1,5 @@
 #pragma once
-// A small streaming JSON writer for the runner's one-line dumps. Numbers are
+// A small streaming JSON writer, for the runner's dumps and the page's records. Numbers are
 // written in their shortest round-trip form (floats as floats), non-finite
 // numbers as null, strings escaped so that any bytes give valid JSON.
 
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tarvel::script {
+namespace tarvel {
 
 class JsonWriter {
   public:
@@ -49,4 +49,4 @@ class JsonWriter {
 // UTF-8 become U+FFFD; control characters are escaped.
 std::string jsonQuoted(std::string_view text);
 
-}  // namespace tarvel::script
+}  // namespace tarvel
