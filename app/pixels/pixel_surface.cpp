@@ -6,7 +6,10 @@
 namespace tarvel::pixels {
 namespace {
 constexpr double kTwipsPerDip = 15.0;
-}
+// Runs up to this long are drawn through a column plan: an eye diagram's
+// trace has 387 points.
+constexpr std::size_t kMaxPlannedPoints = 1024;
+}  // namespace
 
 PixelSurface::PixelSurface(PackColour pack)
     : pack_(pack), background_(pack(kWhite)), pen_(pack(kBlack)) {}
@@ -27,6 +30,7 @@ void PixelSurface::bind(PixelTarget target, double ratio) {
     reachBottom_ = static_cast<float>(target_.height / twipsToPixels_) + kMargin;
     changed_ = PixelRect{0, 0, target_.width, target_.height};
     inked_ = {};
+    plan_.reserve(kMaxPlannedPoints, target_.width);
 }
 
 void PixelSurface::setBackground(Colour colour) {
@@ -76,8 +80,11 @@ void PixelSurface::polyline(std::span<const float> xy) {
     while (first + 1 < end && leftOfBox(first) && leftOfBox(first + 1)) ++first;
     while (end > first + 1 && rightOfBox(end - 1) && rightOfBox(end - 2)) --end;
     if (end - first < 2) return;
-    const PixelRect drawn =
-        drawPolyline(target_, xy.data() + 2 * first, end - first, twipsToPixels_, pen_, thickness_);
+    const float* run = xy.data() + 2 * first;
+    PixelRect drawn;
+    if (!plan_.draw(target_, run, end - first, twipsToPixels_, pen_, thickness_, drawn)) {
+        drawn = drawPolyline(target_, run, end - first, twipsToPixels_, pen_, thickness_);
+    }
     if (drawn.isEmpty()) return;
     inked_.unite(drawn);
     changed_.unite(drawn);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 
+#include "app/pixels/column_plan.h"
 #include "app/pixels/line_rasteriser.h"
 #include "app/surface.h"
 
@@ -50,6 +51,7 @@ class PixelSurface : public Surface {
     PixelRect inked_;    // drawn on since the last clear
     std::uint32_t background_;
     std::uint32_t pen_;
+    ColumnPlan plan_;  // the columns of the eye diagrams' traces
 };
 
 }  // namespace tarvel::pixels

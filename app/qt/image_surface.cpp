@@ -56,7 +56,8 @@ void ImageSurface::paintEvent(QPaintEvent* event) {
                             QSizeF(exposed.size()) * ratio_);
         painter.drawImage(QRectF(exposed), image_, source);
     }
-    drawFrame(&painter);
+    // A repaint of the drawing alone, as on every tick, leaves the frame be.
+    if (!inner.contains(event->rect())) drawFrame(&painter);
 }
 
 void ImageSurface::mousePressEvent(QMouseEvent* event) {

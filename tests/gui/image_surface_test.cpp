@@ -233,7 +233,7 @@ TEST(ImageSurfacePolyline, EyesDrawnStraightIntoImagesMatchEverySegmentRecorded)
 
 // Runs that double back, climb steeply, leave the box on every side, sit on
 // its edges or carry values that are no numbers at all: the same pixels as
-// their segments, and a clear wipes every one of them.
+// their segments at any ratio, and a clear wipes every one of them.
 TEST(ImageSurfacePolyline, AwkwardRunsMatchTheirSegmentsAndClearAway) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
@@ -244,8 +244,13 @@ TEST(ImageSurfacePolyline, AwkwardRunsMatchTheirSegmentsAndClearAway) {
         {0, 0, 585, 0, 585, 435, 0, 435, 0, 0},
         {-100, -100, -50, -80, -20, -60, 700, 500, 800, 600, 900, 700},
         {100, 100, 100, 100, 101, 100, 101, 300},
-        {-40, 200, -10, 210, 20, 220, 50, 230}};
-    for (qreal ratio : {1.0, 2.0}) {
+        {-40, 200, -10, 210, 20, 220, 50, 230},
+        // Runs on the same x positions, as the traces of an eye, with heights
+        // that keep, then leave, the short flat steps inside the box.
+        {0, 100, 40, 110, 80, 90, 120, 130, 160, 125, 200, 120, 240, 118},
+        {0, 300, 40, 290, 80, 10, 120, 470, 160, -50, 200, nan, 240, 100},
+        {0, 420, 40, 430, 80, 440, 120, 445, 160, 449, 200, 449, 240, 400}};
+    for (qreal ratio : {1.0, 2.0, 3.0}) {
         ImageSurface bySegment(QSize(40, 30), nullptr, ratio);
         ImageSurface byRun(QSize(40, 30), nullptr, ratio);
         for (const std::vector<float>& run : runs) {
