@@ -1,7 +1,7 @@
 #include "app/pixels/column_plan.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 #include <limits>
 
 namespace tarvel::pixels {
@@ -9,6 +9,13 @@ namespace {
 // A segment wider than this many columns is no eye-diagram step: such runs
 // are drawn segment by segment.
 constexpr std::size_t kMaxSlotsPerSegment = 24;
+
+// A float's bits (the web build's library has no std::bit_cast).
+std::uint32_t bitsOf(float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
 }  // namespace
 
 void ColumnPlan::reserve(std::size_t maxPoints, int width) {
@@ -31,7 +38,7 @@ bool ColumnPlan::fits(const float* xy, std::size_t points, double scale, int wid
     if (points != points_ || scale != scale_ || width != width_) return false;
     std::uint32_t differ = 0;  // bit for bit: NaN and -0 are positions too
     for (std::size_t k = 0; k < points; ++k) {
-        differ |= std::bit_cast<std::uint32_t>(xy[2 * k]) ^ std::bit_cast<std::uint32_t>(xs_[k]);
+        differ |= bitsOf(xy[2 * k]) ^ bitsOf(xs_[k]);
     }
     return differ == 0;
 }
