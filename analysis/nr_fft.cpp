@@ -23,6 +23,55 @@ bool isPowerOfTwo(std::int32_t points) {
     return b == points;
 }
 
+// One butterfly between the points lo and hi with factor w, each point a
+// pair of doubles held in a register. The products and sums are the classic
+// ones, in the same order: tempr = wr xr - wi xi, tempi = wi xr + wr xi, then
+// the clamp, then lo - temp and temp + lo.
+#if defined(__SSE2__)
+struct Point {
+    __m128d v;
+};
+inline Point load(const double* p) {
+    return {_mm_loadu_pd(p)};
+}
+inline void store(double* p, Point x) {
+    _mm_storeu_pd(p, x.v);
+}
+inline void butterfly(Point& lo, Point& hi, const Twiddle& w) {
+    const __m128d x = hi.v;
+    const __m128d products = _mm_add_pd(_mm_mul_pd(_mm_load_pd(w.direct), _mm_unpacklo_pd(x, x)),
+                                        _mm_mul_pd(_mm_load_pd(w.crossed), _mm_unpackhi_pd(x, x)));
+    // min(C, v) is C only where C < v, max(-C, v) -C only where -C > v: NaN passes.
+    const __m128d temp =
+        _mm_max_pd(_mm_set1_pd(-kClamp), _mm_min_pd(_mm_set1_pd(kClamp), products));
+    hi.v = _mm_sub_pd(lo.v, temp);
+    lo.v = _mm_add_pd(temp, lo.v);
+}
+#else
+// The same operations one double at a time, where there are no SSE2
+// registers (the WebAssembly build).
+struct Point {
+    double re, im;
+};
+inline Point load(const double* p) {
+    return {p[0], p[1]};
+}
+inline void store(double* p, Point x) {
+    p[0] = x.re;
+    p[1] = x.im;
+}
+inline void butterfly(Point& lo, Point& hi, const Twiddle& w) {
+    const auto clamp = [](double v) {
+        const double below = kClamp < v ? kClamp : v;
+        return -kClamp > below ? -kClamp : below;
+    };
+    const double tempr = clamp(w.direct[0] * hi.re + w.crossed[0] * hi.im);
+    const double tempi = clamp(w.direct[1] * hi.re + w.crossed[1] * hi.im);
+    hi = {lo.re - tempr, lo.im - tempi};
+    lo = {tempr + lo.re, tempi + lo.im};
+}
+#endif
+
 // Bit-reversal permutation of whole complex points, j counted in elements from 1.
 void permute(double* data, std::int64_t points) {
     const std::int64_t n = 2 * points;
@@ -41,48 +90,44 @@ void permute(double* data, std::int64_t points) {
     }
 }
 
-// Butterflies between points lo[t] and hi[t] with factor w[t], one complex
-// point per register. The products and sums are the classic ones, in the
-// same order: tempr = wr xr - wi xi, tempi = wi xr + wr xi, then the clamp,
-// then lo - temp and temp + lo.
-#if defined(__SSE2__)
+// Butterflies between points lo[t] and hi[t] with factor w[t].
 void butterflies(double* lo, double* hi, const Twiddle* w, std::int64_t count) {
-    const __m128d upper = _mm_set1_pd(kClamp);
-    const __m128d lower = _mm_set1_pd(-kClamp);
     for (std::int64_t t = 0; t < count; ++t) {
-        const __m128d x = _mm_loadu_pd(hi + 2 * t);
-        const __m128d products =
-            _mm_add_pd(_mm_mul_pd(_mm_load_pd(w[t].direct), _mm_unpacklo_pd(x, x)),
-                       _mm_mul_pd(_mm_load_pd(w[t].crossed), _mm_unpackhi_pd(x, x)));
-        // min(C, v) is C only where C < v, max(-C, v) -C only where -C > v: NaN passes.
-        const __m128d temp = _mm_max_pd(lower, _mm_min_pd(upper, products));
-        const __m128d a = _mm_loadu_pd(lo + 2 * t);
-        _mm_storeu_pd(hi + 2 * t, _mm_sub_pd(a, temp));
-        _mm_storeu_pd(lo + 2 * t, _mm_add_pd(temp, a));
+        Point a = load(lo + 2 * t);
+        Point x = load(hi + 2 * t);
+        butterfly(a, x, w[t]);
+        store(hi + 2 * t, x);
+        store(lo + 2 * t, a);
     }
 }
-#else
-// The same operations one double at a time, where there are no SSE2
-// registers (the WebAssembly build).
-void butterflies(double* lo, double* hi, const Twiddle* w, std::int64_t count) {
-    const auto clamp = [](double v) {
-        const double below = kClamp < v ? kClamp : v;
-        return -kClamp > below ? -kClamp : below;
-    };
-    for (std::int64_t t = 0; t < count; ++t) {
-        const double xr = hi[2 * t];
-        const double xi = hi[2 * t + 1];
-        const double tempr = clamp(w[t].direct[0] * xr + w[t].crossed[0] * xi);
-        const double tempi = clamp(w[t].direct[1] * xr + w[t].crossed[1] * xi);
-        const double ar = lo[2 * t];
-        const double ai = lo[2 * t + 1];
-        hi[2 * t] = ar - tempr;
-        hi[2 * t + 1] = ai - tempi;
-        lo[2 * t] = tempr + ar;
-        lo[2 * t + 1] = tempi + ai;
+
+// The stages of span `span` and 2 span in one pass over the data, each
+// point loaded and stored once for both. In a block of 4 span points, the
+// points t, t + span, t + 2 span and t + 3 span meet only one another in
+// these two stages, so each butterfly gets the very inputs it gets stage
+// by stage.
+void twoStages(double* data, std::int64_t points, std::int64_t span, bool inverse) {
+    const Twiddle* first = fft_detail::tabledStage(span, inverse).data();
+    const Twiddle* second = fft_detail::tabledStage(2 * span, inverse).data();
+    for (std::int64_t block = 0; block < points; block += 4 * span) {
+        double* p = data + 2 * block;
+        for (std::int64_t t = 0; t < span; ++t) {
+            double* a = p + 2 * t;
+            double* b = a + 2 * span;
+            double* c = b + 2 * span;
+            double* d = c + 2 * span;
+            Point pa = load(a), pb = load(b), pc = load(c), pd = load(d);
+            butterfly(pa, pb, first[t]);
+            butterfly(pc, pd, first[t]);
+            butterfly(pa, pc, second[t]);
+            butterfly(pb, pd, second[t + span]);
+            store(a, pa);
+            store(b, pb);
+            store(c, pc);
+            store(d, pd);
+        }
     }
 }
-#endif
 
 // One stage: blocks of 2 * span points, each a run of `span` butterflies.
 // Every butterfly of a stage touches its own two points, so running them
@@ -119,7 +164,11 @@ bool FFT(double* dData, std::int32_t lPoints, bool bInverse) {
     const std::int64_t points = lPoints;
 
     permute(dData, points);
-    for (std::int64_t span = 1; span < points; span *= 2) stage(dData, points, span, bInverse);
+    std::int64_t span = 1;
+    for (; 4 * span <= std::min(points, fft_detail::kTabledPoints); span *= 4) {
+        twoStages(dData, points, span, bInverse);
+    }
+    for (; span < points; span *= 2) stage(dData, points, span, bInverse);
 
     if (bInverse) {
         const double divisor = static_cast<double>(lPoints);
