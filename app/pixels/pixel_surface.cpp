@@ -30,25 +30,32 @@ void PixelSurface::bind(PixelTarget target, double ratio) {
     reachBottom_ = static_cast<float>(target_.height / twipsToPixels_) + kMargin;
     changed_ = PixelRect{0, 0, target_.width, target_.height};
     inked_ = {};
+    unwiped_ = {};
     plan_.reserve(kMaxPlannedPoints, target_.width);
 }
 
 void PixelSurface::setBackground(Colour colour) {
+    settle();  // what was cleared before keeps the old background
     background_ = pack_(colour);
     inked_ = PixelRect{0, 0, target_.width, target_.height};  // the next clear wipes all
 }
 
-// Only what was drawn since the last clear needs wiping. A plain loop: a
-// library fill's stores seemed to bypass the cache, and the tick's drawing
-// after it ran about three times slower.
+// Only what was drawn since the last clear needs wiping.
 void PixelSurface::clear() {
-    if (inked_.isEmpty()) return;
-    for (int y = inked_.top; y < inked_.bottom; ++y) {
-        std::fill(target_.pixels + y * target_.stride + inked_.left,
-                  target_.pixels + y * target_.stride + inked_.right, background_);
-    }
+    unwiped_.unite(inked_);
     changed_.unite(inked_);
     inked_ = {};
+}
+
+// A plain loop: a library fill's stores seemed to bypass the cache, and the
+// tick's drawing after it ran about three times slower.
+void PixelSurface::settle() {
+    if (unwiped_.isEmpty()) return;
+    for (int y = unwiped_.top; y < unwiped_.bottom; ++y) {
+        std::fill(target_.pixels + y * target_.stride + unwiped_.left,
+                  target_.pixels + y * target_.stride + unwiped_.right, background_);
+    }
+    unwiped_ = {};
 }
 
 void PixelSurface::setColour(Colour colour) {
@@ -61,6 +68,7 @@ void PixelSurface::line(float x1, float y1, float x2, float y2) {
         std::max(y1, y2) < reachTop_ || std::min(y1, y2) > reachBottom_) {
         return;
     }
+    settle();
     const double s = twipsToPixels_;
     const PixelRect drawn =
         drawLine(target_, static_cast<double>(x1) * s, static_cast<double>(y1) * s,
@@ -80,6 +88,7 @@ void PixelSurface::polyline(std::span<const float> xy) {
     while (first + 1 < end && leftOfBox(first) && leftOfBox(first + 1)) ++first;
     while (end > first + 1 && rightOfBox(end - 1) && rightOfBox(end - 2)) --end;
     if (end - first < 2) return;
+    settle();
     const float* run = xy.data() + 2 * first;
     PixelRect drawn;
     if (!plan_.draw(target_, run, end - first, twipsToPixels_, pen_, thickness_, drawn)) {
@@ -93,6 +102,7 @@ void PixelSurface::polyline(std::span<const float> xy) {
 // One rectangle for all that changed: one per segment would cost more than
 // the few pixels it saves.
 PixelRect PixelSurface::takeChanged() {
+    settle();
     const PixelRect taken = changed_;
     changed_ = {};
     return taken;

@@ -36,6 +36,12 @@ class PixelSurface : public Surface {
     // the record starts afresh.
     PixelRect takeChanged();
 
+    // A clear wipes the pixels only when they are next drawn on, handed over
+    // or read, so that a box is wiped just before it is drawn again, while
+    // the wiped pixels are still at hand in the cache. Call this before
+    // reading the pixels other than through takeChanged().
+    void settle();
+
     const PixelTarget& target() const { return target_; }
     double ratio() const { return ratio_; }
 
@@ -49,6 +55,7 @@ class PixelSurface : public Surface {
     float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;
     PixelRect changed_;  // wiped or drawn on since the last take
     PixelRect inked_;    // drawn on since the last clear
+    PixelRect unwiped_;  // cleared, still to be wiped
     std::uint32_t background_;
     std::uint32_t pen_;
     ColumnPlan plan_;  // the columns of the eye diagrams' traces

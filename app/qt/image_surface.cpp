@@ -48,6 +48,7 @@ void ImageSurface::paintEvent(QPaintEvent* event) {
     if (fixedRatio_ <= 0 && !qFuzzyCompare(devicePixelRatioF(), ratio_)) {
         createImage(devicePixelRatioF());
     }
+    pixels_.settle();
     QPainter painter(this);
     const QRect inner = contentsRect();
     const QRect exposed = event->rect() & inner;

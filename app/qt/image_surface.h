@@ -36,7 +36,10 @@ class ImageSurface : public QFrame, public Surface {
     qreal ratio() const { return ratio_; }
     // The drawing in device pixels. Copy it before drawing more if it must
     // stay as it is: the surface writes into its pixels directly.
-    const QImage& image() const { return image_; }
+    const QImage& image() {
+        pixels_.settle();
+        return image_;
+    }
 
   signals:
     void clicked();
