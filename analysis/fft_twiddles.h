@@ -20,6 +20,9 @@ struct alignas(16) Twiddle {
 
 constexpr std::int64_t kTabledPoints = 4096;
 
+// Each twiddled product is held within +-1e200 before it is added.
+constexpr double kProductClamp = 1e200;
+
 // The recurrence of one stage whose butterflies span `span` complex points
 // (mmax / 2 in the classic form), starting at w = 1.
 class TwiddleRecurrence {

@@ -9,13 +9,14 @@
 #include <utility>
 
 #include "analysis/fft_twiddles.h"
+#include "analysis/fft_wide.h"
 
 namespace tarvel {
 namespace {
 
 using fft_detail::Twiddle;
 
-constexpr double kClamp = 1e200;
+constexpr double kClamp = fft_detail::kProductClamp;
 
 bool isPowerOfTwo(std::int32_t points) {
     std::int64_t b = 2;
@@ -72,21 +73,59 @@ inline void butterfly(Point& lo, Point& hi, const Twiddle& w) {
 }
 #endif
 
-// Bit-reversal permutation of whole complex points, j counted in elements from 1.
-void permute(double* data, std::int64_t points) {
+// The trades of the bit-reversal permutation of whole complex points, in
+// the classic order: trade(i, j) for point i and point j > i.
+template <typename Trade>
+void forEachTrade(std::int64_t points, Trade trade) {
     const std::int64_t n = 2 * points;
-    std::int64_t j = 1;
+    std::int64_t j = 1;  // counted in elements from 1
     for (std::int64_t i = 1; i <= n - 1; i += 2) {
-        if (j > i) {
-            std::swap(data[j - 1], data[i - 1]);
-            std::swap(data[j], data[i]);
-        }
+        if (j > i) trade((i - 1) / 2, (j - 1) / 2);
         std::int64_t m = points;
         while (m >= 2 && j > m) {
             j -= m;
             m /= 2;
         }
         j += m;
+    }
+}
+
+// The trades for the tabled length, worked out once: the demo's transforms
+// all have that length, and trading from a list leaves no branch on the
+// indices to mispredict.
+struct Trades {
+    std::array<std::uint16_t, fft_detail::kTabledPoints / 2> first{}, second{};
+    std::size_t count = 0;
+};
+
+const Trades& tabledTrades() {
+    static const Trades trades = [] {
+        Trades t;
+        forEachTrade(fft_detail::kTabledPoints, [&t](std::int64_t i, std::int64_t j) {
+            t.first[t.count] = static_cast<std::uint16_t>(i);
+            t.second[t.count] = static_cast<std::uint16_t>(j);
+            ++t.count;
+        });
+        return t;
+    }();
+    return trades;
+}
+
+void tradePoints(double* data, std::int64_t i, std::int64_t j) {
+    const Point a = load(data + 2 * i);
+    const Point b = load(data + 2 * j);
+    store(data + 2 * i, b);
+    store(data + 2 * j, a);
+}
+
+void permute(double* data, std::int64_t points) {
+    if (points != fft_detail::kTabledPoints) {
+        forEachTrade(points, [data](std::int64_t i, std::int64_t j) { tradePoints(data, i, j); });
+        return;
+    }
+    const Trades& trades = tabledTrades();
+    for (std::size_t k = 0; k < trades.count; ++k) {
+        tradePoints(data, trades.first[k], trades.second[k]);
     }
 }
 
@@ -165,8 +204,13 @@ bool FFT(double* dData, std::int32_t lPoints, bool bInverse) {
 
     permute(dData, points);
     std::int64_t span = 1;
+    const bool wide = fft_detail::wideRegistersInUse();
     for (; 4 * span <= std::min(points, fft_detail::kTabledPoints); span *= 4) {
-        twoStages(dData, points, span, bInverse);
+        if (wide && span >= 2) {
+            fft_detail::twoStagesWide(dData, points, span, bInverse);
+        } else {
+            twoStages(dData, points, span, bInverse);
+        }
     }
     for (; span < points; span *= 2) stage(dData, points, span, bInverse);
 

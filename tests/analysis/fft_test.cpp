@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "analysis/fft_wide.h"
 #include "analysis/nr_fft.h"
 #include "tests/analysis/classic_fft.h"
 
@@ -130,12 +131,18 @@ TEST(Fft, MatchesTheClassicLoopOrderBitForBit) {
         for (std::size_t e = 0; e < size; e += 128) inputs[1][e] = value(engine) < 0 ? -64 : 64;
         for (const std::vector<double>& input : inputs) {
             for (bool inverse : {false, true}) {
-                std::vector<double> ours = input;
-                std::vector<double> classic = input;
-                ASSERT_TRUE(FFT(ours.data(), n, inverse));
-                testing::classicFft(classic.data(), n, inverse);
-                ASSERT_EQ(std::memcmp(ours.data(), classic.data(), size * sizeof(double)), 0)
-                    << "N = " << n << (inverse ? ", inverse" : ", forward");
+                // Both ways where the CPU has AVX: two butterflies to a register, and one.
+                for (bool wide : {true, false}) {
+                    fft_detail::allowWideRegisters(wide);
+                    std::vector<double> ours = input;
+                    std::vector<double> classic = input;
+                    ASSERT_TRUE(FFT(ours.data(), n, inverse));
+                    testing::classicFft(classic.data(), n, inverse);
+                    ASSERT_EQ(std::memcmp(ours.data(), classic.data(), size * sizeof(double)), 0)
+                        << "N = " << n << (inverse ? ", inverse" : ", forward")
+                        << (wide ? ", wide" : ", narrow");
+                }
+                fft_detail::allowWideRegisters(true);
             }
         }
     }

@@ -1,0 +1,23 @@
+#pragma once
+// The transform's butterflies two at a time in 256-bit registers, where the
+// CPU has AVX: every product, sum and clamp is the one the 128-bit code
+// does, in the same order, so the results are the same to the bit. Only
+// multiplies and adds are used, never a fused multiply-add.
+
+#include <cstdint>
+
+namespace tarvel::fft_detail {
+
+// True where the CPU has AVX and it has not been turned off.
+bool wideRegistersInUse();
+
+// Turns the wide butterflies off or on again (still only where the CPU has
+// AVX): the tests compare both ways on one machine.
+void allowWideRegisters(bool allowed);
+
+// The stages of span `span` and 2 span in one pass, as the 128-bit code
+// does them; span is even and 2 span is a tabled stage. Call only when
+// wideRegistersInUse().
+void twoStagesWide(double* data, std::int64_t points, std::int64_t span, bool inverse);
+
+}  // namespace tarvel::fft_detail
