@@ -9,6 +9,13 @@ constexpr double kTwipsPerDip = 15.0;
 // Runs up to this long are drawn through a column plan: an eye diagram's
 // trace has 387 points.
 constexpr std::size_t kMaxPlannedPoints = 1024;
+// In the web page, WebAssembly in the browser, the plan measured slower
+// than drawing segment by segment; there the segments are drawn directly.
+#if defined(__EMSCRIPTEN__)
+constexpr bool kPlanColumns = false;
+#else
+constexpr bool kPlanColumns = true;
+#endif
 }  // namespace
 
 PixelSurface::PixelSurface(PackColour pack)
@@ -31,7 +38,7 @@ void PixelSurface::bind(PixelTarget target, double ratio) {
     changed_ = PixelRect{0, 0, target_.width, target_.height};
     inked_ = {};
     unwiped_ = {};
-    plan_.reserve(kMaxPlannedPoints, target_.width);
+    if (kPlanColumns) plan_.reserve(kMaxPlannedPoints, target_.width);
 }
 
 void PixelSurface::setBackground(Colour colour) {
@@ -91,7 +98,8 @@ void PixelSurface::polyline(std::span<const float> xy) {
     settle();
     const float* run = xy.data() + 2 * first;
     PixelRect drawn;
-    if (!plan_.draw(target_, run, end - first, twipsToPixels_, pen_, thickness_, drawn)) {
+    if (!kPlanColumns ||
+        !plan_.draw(target_, run, end - first, twipsToPixels_, pen_, thickness_, drawn)) {
         drawn = drawPolyline(target_, run, end - first, twipsToPixels_, pen_, thickness_);
     }
     if (drawn.isEmpty()) return;
