@@ -18,19 +18,24 @@ std::uint32_t bitsOf(float value) {
 }
 }  // namespace
 
+// Reserved, not filled: the memory is touched only as far as runs need it.
 void ColumnPlan::reserve(std::size_t maxPoints, int width) {
-    xs_.resize(maxPoints);
-    scaledXs_.resize(maxPoints);
-    shapes_.resize(maxPoints);
-    ys_.resize(maxPoints);
-    starts_.resize(maxPoints);
-    slopes_.resize(maxPoints);
-    direct_.resize(maxPoints);
-    general_.resize(maxPoints);
     const std::size_t slots = 2 * static_cast<std::size_t>(std::max(width, 0)) + 8 * maxPoints;
-    slotAlong_.resize(slots);
-    slotColumn_.resize(slots);
-    offsets_.resize(slots);
+    const auto room = [](auto& buffer, std::size_t size) {
+        buffer.clear();
+        buffer.reserve(size);
+    };
+    room(xs_, maxPoints);
+    room(scaledXs_, maxPoints);
+    room(shapes_, maxPoints);
+    room(ys_, maxPoints);
+    room(starts_, maxPoints);
+    room(slopes_, maxPoints);
+    room(direct_, maxPoints);
+    room(general_, maxPoints);
+    room(slotAlong_, slots);
+    room(slotColumn_, slots);
+    room(offsets_, slots);
     invalidate();
 }
 
@@ -47,7 +52,13 @@ bool ColumnPlan::fits(const float* xy, std::size_t points, double scale, int wid
 // with the sample positions of rasteriser_detail::flatInside().
 bool ColumnPlan::plan(const float* xy, std::size_t points, double scale, int width) {
     invalidate();
-    if (points > xs_.size()) return false;
+    if (points > xs_.capacity()) return false;
+    // Within the room reserved, so nothing is allocated here.
+    for (auto* buffer : {&scaledXs_, &ys_, &starts_, &slopes_}) buffer->resize(points);
+    xs_.resize(points);
+    shapes_.resize(points);
+    direct_.resize(points);
+    general_.resize(points);
     const double right = width - 0.5;
     for (std::size_t k = 0; k < points; ++k) {
         xs_[k] = xy[2 * k];
@@ -67,10 +78,11 @@ bool ColumnPlan::plan(const float* xy, std::size_t points, double scale, int wid
         slots = std::max(slots, static_cast<std::size_t>(shape.lastColumn - shape.firstColumn + 1));
     }
     const std::size_t segments = points - 1;
-    if (slots > kMaxSlotsPerSegment || segments * slots > slotAlong_.size()) return false;
+    if (slots > kMaxSlotsPerSegment || segments * slots > slotAlong_.capacity()) return false;
 
-    std::fill_n(slotAlong_.begin(), segments * slots, 0.0);
-    std::fill_n(slotColumn_.begin(), segments * slots, 0);
+    slotAlong_.assign(segments * slots, 0.0);
+    slotColumn_.assign(segments * slots, 0);
+    offsets_.resize(segments * slots);
     for (std::size_t j = 0; j < segments; ++j) {
         const SegmentShape& shape = shapes_[j];
         if (!shape.insideColumns) continue;
