@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include "analysis/fft_twiddles.h"
 #include "analysis/fft_wide.h"
@@ -49,8 +48,8 @@ inline void butterfly(Point& lo, Point& hi, const Twiddle& w) {
     lo.v = _mm_add_pd(temp, lo.v);
 }
 #else
-// The same operations one double at a time, where there are no SSE2
-// registers (the WebAssembly build).
+// The same operations one double at a time, for targets without SSE2 (the
+// web build has it, through WebAssembly's 128-bit registers).
 struct Point {
     double re, im;
 };
