@@ -3,27 +3,16 @@
 // Needs the built page (tools/build-web-page.sh), Debian's chromium and the
 // browser tests' npm packages (cd tests/browser && npm ci).
 import path from 'node:path';
-import os from 'node:os';
-import fs from 'node:fs';
-import { fileURLToPath, pathToFileURL } from 'node:url';
-import { createRequire } from 'node:module';
+import { pathToFileURL } from 'node:url';
+import { closeBrowser, launchBrowser, pagePath, sourceRoot } from '../../tests/browser/support/page.mjs';
 
-const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
-const require = createRequire(path.join(root, 'tests/browser/package.json'));
-const puppeteer = require('puppeteer-core');
-const output = process.argv[2] || path.join(root, 'docs/screenshot-web.png');
+const output = process.argv[2] || path.join(sourceRoot, 'docs/screenshot-web.png');
 
-const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvel-shot-'));
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium',
-  headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
-});
+const browser = await launchBrowser();
 try {
   const page = await browser.newPage();
   await page.setViewport({ width: 980, height: 720, deviceScaleFactor: 1 });
-  await page.goto(pathToFileURL(path.join(root, 'build/web/tarvel-demo.html')).href);
+  await page.goto(pathToFileURL(pagePath).href);
   await page.waitForSelector('body[data-ready="true"]');
   const twice = async (id) => { await page.click(`#${id}`); await page.click(`#${id}`); };
   await page.click('#cmdRand');
@@ -35,6 +24,5 @@ try {
   await new Promise((resolve) => setTimeout(resolve, 2500));
   await page.screenshot({ path: output });
 } finally {
-  await browser.close();
-  fs.rmSync(profile, { recursive: true, force: true });
+  await closeBrowser(browser);
 }
