@@ -8,13 +8,6 @@
 #endif
 
 namespace tarvel::fft_detail {
-namespace {
-bool allowed = true;
-}
-
-void allowWideRegisters(bool allow) {
-    allowed = allow;
-}
 
 #if defined(TARVEL_FFT_WIDE)
 
@@ -48,11 +41,6 @@ __attribute__((target("avx"))) inline void butterfly(__m256d& lo, __m256d& hi,
 
 }  // namespace
 
-bool wideRegistersInUse() {
-    static const bool available = __builtin_cpu_supports("avx");
-    return available && allowed;
-}
-
 __attribute__((target("avx"))) void twoStagesWide(double* data, std::int64_t points,
                                                   std::int64_t span, bool inverse) {
     const Twiddle* first = tabledStage(span, inverse).data();
@@ -80,10 +68,6 @@ __attribute__((target("avx"))) void twoStagesWide(double* data, std::int64_t poi
 }
 
 #else
-
-bool wideRegistersInUse() {
-    return false;
-}
 
 void twoStagesWide(double*, std::int64_t, std::int64_t, bool) {}
 

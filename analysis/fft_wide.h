@@ -8,16 +8,9 @@
 
 namespace tarvel::fft_detail {
 
-// True where the CPU has AVX and it has not been turned off.
-bool wideRegistersInUse();
-
-// Turns the wide butterflies off or on again (still only where the CPU has
-// AVX): the tests compare both ways on one machine.
-void allowWideRegisters(bool allowed);
-
 // The stages of span `span` and 2 span in one pass, as the 128-bit code
 // does them; span is even and 2 span is a tabled stage. Call only when
-// wideRegistersInUse().
+// avxInUse() (app/vector_registers.h).
 void twoStagesWide(double* data, std::int64_t points, std::int64_t span, bool inverse);
 
 }  // namespace tarvel::fft_detail

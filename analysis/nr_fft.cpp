@@ -9,6 +9,7 @@
 
 #include "analysis/fft_twiddles.h"
 #include "analysis/fft_wide.h"
+#include "app/vector_registers.h"
 
 namespace tarvel {
 namespace {
@@ -203,7 +204,7 @@ bool FFT(double* dData, std::int32_t lPoints, bool bInverse) {
 
     permute(dData, points);
     std::int64_t span = 1;
-    const bool wide = fft_detail::wideRegistersInUse();
+    const bool wide = avxInUse();
     for (; 4 * span <= std::min(points, fft_detail::kTabledPoints); span *= 4) {
         if (wide && span >= 2) {
             fft_detail::twoStagesWide(dData, points, span, bInverse);

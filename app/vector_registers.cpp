@@ -5,8 +5,15 @@
 #endif
 
 namespace tarvel {
+namespace {
+bool wideAllowed = true;
+}
 
-#if defined(__x86_64__) || defined(__i386__)
+void allowWideRegisters(bool allowed) {
+    wideAllowed = allowed;
+}
+
+#if (defined(__x86_64__) || defined(__i386__)) && !defined(__EMSCRIPTEN__)
 
 namespace {
 
@@ -22,9 +29,25 @@ void clearUpperVectorHalves() {
     if (__builtin_cpu_supports("avx")) zeroUpperHalves();
 }
 
+bool avxInUse() {
+    static const bool available = __builtin_cpu_supports("avx");
+    return available && wideAllowed;
+}
+
+bool avx2InUse() {
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available && wideAllowed;
+}
+
 #else
 
 void clearUpperVectorHalves() {}
+bool avxInUse() {
+    return false;
+}
+bool avx2InUse() {
+    return false;
+}
 
 #endif
 

@@ -4,8 +4,13 @@
 #include <cstring>
 #include <limits>
 
+#include "app/pixels/column_rows.h"
+#include "app/vector_registers.h"
+
 namespace tarvel::pixels {
 namespace {
+using column_rows::kLanes;
+
 // A segment wider than this many columns is no eye-diagram step: such runs
 // are drawn segment by segment.
 constexpr std::size_t kMaxSlotsPerSegment = 24;
@@ -16,25 +21,29 @@ std::uint32_t bitsOf(float value) {
     std::memcpy(&bits, &value, sizeof bits);
     return bits;
 }
+
+std::size_t groupsOf(std::size_t segments) {
+    return (segments + kLanes - 1) / kLanes;
+}
 }  // namespace
 
 // Reserved, not filled: the memory is touched only as far as runs need it.
 void ColumnPlan::reserve(std::size_t maxPoints, int width) {
-    const std::size_t slots = 2 * static_cast<std::size_t>(std::max(width, 0)) + 8 * maxPoints;
+    const std::size_t lanes = groupsOf(maxPoints) * kLanes;
+    const std::size_t slots = 2 * static_cast<std::size_t>(std::max(width, 0)) + 8 * lanes;
     const auto room = [](auto& buffer, std::size_t size) {
         buffer.clear();
         buffer.reserve(size);
     };
     room(xs_, maxPoints);
     room(scaledXs_, maxPoints);
-    room(shapes_, maxPoints);
-    room(ys_, maxPoints);
-    room(starts_, maxPoints);
-    room(slopes_, maxPoints);
-    room(direct_, maxPoints);
-    room(general_, maxPoints);
+    room(widths_, lanes);
+    room(firstColumns_, lanes);
+    room(endColumns_, lanes);
+    room(ys_, lanes + 1);
+    room(drawable_, lanes / kLanes);
     room(slotAlong_, slots);
-    room(slotColumn_, slots);
+    room(slotColumns_, slots);
     room(offsets_, slots);
     invalidate();
 }
@@ -53,65 +62,71 @@ bool ColumnPlan::fits(const float* xy, std::size_t points, double scale, int wid
 bool ColumnPlan::plan(const float* xy, std::size_t points, double scale, int width) {
     invalidate();
     if (points > xs_.capacity()) return false;
-    // Within the room reserved, so nothing is allocated here.
-    for (auto* buffer : {&scaledXs_, &ys_, &starts_, &slopes_}) buffer->resize(points);
+    const std::size_t segments = points - 1;
+    const std::size_t groups = groupsOf(segments);
+    const std::size_t lanes = groups * kLanes;
+    // Within the room reserved, so nothing is allocated here. Padding lanes
+    // are never drawn from slots.
     xs_.resize(points);
-    shapes_.resize(points);
-    direct_.resize(points);
-    general_.resize(points);
+    scaledXs_.resize(points);
+    widths_.assign(lanes, -1.0);
+    firstColumns_.assign(lanes, 0.0);
+    endColumns_.assign(lanes, 0.0);
+    ys_.assign(lanes + 1, 0.0);
+    drawable_.resize(groups);
     const double right = width - 0.5;
     for (std::size_t k = 0; k < points; ++k) {
         xs_[k] = xy[2 * k];
         scaledXs_[k] = static_cast<double>(xy[2 * k]) * scale;
     }
     std::size_t slots = 1;
-    for (std::size_t j = 0; j + 1 < points; ++j) {
-        const double x1 = scaledXs_[j];
-        const double x2 = scaledXs_[j + 1];
-        SegmentShape& shape = shapes_[j];
-        shape.run = x2 - x1;
-        shape.rising = x2 > x1;
-        shape.insideColumns = x1 >= 0 && x2 < right && shape.run >= 0;
-        if (!shape.insideColumns) continue;
-        shape.firstColumn = static_cast<int>(x1 + 0.5);  // x1 >= 0: truncation is floor
-        shape.lastColumn = static_cast<int>(x2 + 0.5);
-        slots = std::max(slots, static_cast<std::size_t>(shape.lastColumn - shape.firstColumn + 1));
-    }
-    const std::size_t segments = points - 1;
-    if (slots > kMaxSlotsPerSegment || segments * slots > slotAlong_.capacity()) return false;
-
-    slotAlong_.assign(segments * slots, 0.0);
-    slotColumn_.assign(segments * slots, 0);
-    offsets_.resize(segments * slots);
     for (std::size_t j = 0; j < segments; ++j) {
-        const SegmentShape& shape = shapes_[j];
-        if (!shape.insideColumns) continue;
         const double x1 = scaledXs_[j];
         const double x2 = scaledXs_[j + 1];
-        const int first = shape.firstColumn;
-        const int last = shape.lastColumn;
-        std::size_t slot = j * slots;
-        const auto put = [&](double at, int column) {
-            slotAlong_[slot] = at - x1;
-            slotColumn_[slot] = column;
+        const double run = x2 - x1;
+        if (!(x1 >= 0 && x2 < right && run >= 0)) continue;
+        widths_[j] = run;
+        const int first = static_cast<int>(x1 + 0.5);  // x1 >= 0: truncation is floor
+        const int last = static_cast<int>(x2 + 0.5);
+        firstColumns_[j] = first;
+        endColumns_[j] = last + 1;
+        slots = std::max(slots, static_cast<std::size_t>(last - first + 1));
+    }
+    if (slots > kMaxSlotsPerSegment || lanes * slots > slotAlong_.capacity()) return false;
+
+    slotAlong_.assign(lanes * slots, 0.0);
+    slotColumns_.assign(lanes * slots, 0);
+    offsets_.resize(lanes * slots);
+    for (std::size_t j = 0; j < segments; ++j) {
+        if (widths_[j] < 0) continue;
+        const double x1 = scaledXs_[j];
+        const double x2 = scaledXs_[j + 1];
+        const int first = static_cast<int>(firstColumns_[j]);
+        const int last = static_cast<int>(endColumns_[j]) - 1;
+        std::size_t slot = 0;
+        const auto put = [&](double along, int column) {
+            const std::size_t index = ((j / kLanes) * slots + slot) * kLanes + j % kLanes;
+            slotAlong_[index] = along;
+            slotColumns_[index] = column;
             ++slot;
         };
         const double firstAt = static_cast<double>(first);
+        double along = 0;
         if (first == last) {
-            put(std::min(std::max(firstAt, x1), x2), first);
+            along = std::min(std::max(firstAt, x1), x2) - x1;
+            put(along, first);
         } else {
-            put(firstAt > x1 ? firstAt : x1, first);
-            for (int c = first + 1; c < last; ++c) put(static_cast<double>(c), c);
+            put((firstAt > x1 ? firstAt : x1) - x1, first);
+            for (int c = first + 1; c < last; ++c) put(static_cast<double>(c) - x1, c);
             const double lastAt = static_cast<double>(last);
-            put(lastAt < x2 ? lastAt : x2, last);
+            along = (lastAt < x2 ? lastAt : x2) - x1;
+            put(along, last);
         }
         // The slots to spare repeat the last column: it is set twice, alike.
-        for (; slot < (j + 1) * slots; ++slot) {
-            slotAlong_[slot] = slotAlong_[slot - 1];
-            slotColumn_[slot] = slotColumn_[slot - 1];
-        }
+        while (slot < slots) put(along, last);
     }
     slotsPerSegment_ = slots;
+    groups_ = groups;
     points_ = points;
     scale_ = scale;
     width_ = width;
@@ -120,21 +135,30 @@ bool ColumnPlan::plan(const float* xy, std::size_t points, double scale, int wid
 
 namespace {
 
-// Sets `thickness` pixels down from the slots' pixels of each segment drawn
+// Sets `thickness` pixels down from the slots' pixels of each lane drawn
 // from its slots, in a pass of its own over offsets already worked out: a
 // store whose address waits on the arithmetic would hold back the loads
 // behind it.
 template <int kThickness>
-void setSlots(const PixelTarget& target, const std::int32_t* offsets, const std::uint8_t* direct,
-              std::size_t segments, std::size_t slots, std::uint32_t colour, int thickness) {
+void setSlots(const PixelTarget& target, const std::int32_t* offsets, const std::uint8_t* drawable,
+              std::size_t groups, std::size_t slots, std::uint32_t colour, int thickness) {
     const int across = kThickness > 0 ? kThickness : thickness;
     std::uint32_t* const pixels = target.pixels;
     const std::ptrdiff_t stride = target.stride;
-    for (std::size_t j = 0; j < segments; ++j) {
-        if (!direct[j]) continue;
-        for (std::size_t k = j * slots; k < (j + 1) * slots; ++k) {
-            std::uint32_t* pixel = pixels + offsets[k];
-            for (int t = 0; t < across; ++t) pixel[t * stride] = colour;
+    const auto set = [&](std::int32_t offset) {
+        std::uint32_t* pixel = pixels + offset;
+        for (int t = 0; t < across; ++t) pixel[t * stride] = colour;
+    };
+    constexpr unsigned kAllLanes = (1u << kLanes) - 1;
+    for (std::size_t g = 0; g < groups; ++g) {
+        const unsigned lanes = drawable[g];
+        const std::int32_t* groupOffsets = offsets + g * slots * kLanes;
+        if (lanes == kAllLanes) {
+            for (std::size_t k = 0; k < slots * kLanes; ++k) set(groupOffsets[k]);
+        } else if (lanes != 0) {
+            for (std::size_t k = 0; k < slots * kLanes; ++k) {
+                if (lanes & (1u << (k % kLanes))) set(groupOffsets[k]);
+            }
         }
     }
 }
@@ -155,66 +179,48 @@ bool ColumnPlan::draw(const PixelTarget& target, const float* xy, std::size_t po
     }
     const std::size_t segments = points - 1;
     const std::size_t slots = slotsPerSegment_;
-
-    // The tests of drawPolyline() for the inline path, segment by segment.
-    const double bottom = target.height - thickness;
     for (std::size_t k = 0; k < points; ++k) ys_[k] = static_cast<double>(xy[2 * k + 1]) * scale;
-    std::size_t generalCount = 0;
-    double lowest = std::numeric_limits<double>::infinity();
-    double highest = -lowest;
-    int left = std::numeric_limits<int>::max();
-    int right = std::numeric_limits<int>::min();
-    for (std::size_t j = 0; j < segments; ++j) {
-        const SegmentShape& shape = shapes_[j];
-        const double y1 = ys_[j];
-        const double y2 = ys_[j + 1];
-        const double dy = y2 - y1;
-        const double low = std::min(y1, y2);
-        const double high = std::max(y1, y2);
-        const bool direct =
-            shape.insideColumns && shape.run >= (dy < 0 ? -dy : dy) && low >= 0 && high < bottom;
-        direct_[j] = direct ? 1 : 0;
-        starts_[j] = direct ? y1 : 0.0;
-        slopes_[j] = direct && shape.rising ? dy / shape.run : 0.0;
-        general_[generalCount] = static_cast<std::uint32_t>(j);
-        generalCount += direct ? 0 : 1;
-        lowest = std::min(lowest, direct ? low : lowest);
-        highest = std::max(highest, direct ? high : highest);
-        left = std::min(left, direct ? shape.firstColumn : left);
-        right = std::max(right, direct ? shape.lastColumn + 1 : right);
-    }
 
-    // The row of each slot as flatInside() finds it: y1 + (at - x1) * slope,
-    // rounded; for a segment drawn the general way, some offset never used.
-    const auto stride = static_cast<std::int32_t>(target.stride);
-    for (std::size_t j = 0; j < segments; ++j) {
-        const double start = starts_[j];
-        const double slope = slopes_[j];
-        for (std::size_t k = j * slots; k < (j + 1) * slots; ++k) {
-            const auto row = static_cast<std::int32_t>(start + slotAlong_[k] * slope + 0.5);
-            offsets_[k] = row * stride + slotColumn_[k];
-        }
-    }
+    const column_rows::Run run{ys_.data(),
+                               widths_.data(),
+                               firstColumns_.data(),
+                               endColumns_.data(),
+                               slotAlong_.data(),
+                               slotColumns_.data(),
+                               groups_,
+                               slots,
+                               static_cast<double>(target.height - thickness),
+                               static_cast<std::int32_t>(target.stride)};
+    const column_rows::Rows rows{offsets_.data(), drawable_.data()};
+    const column_rows::Extent extent =
+        avx2InUse() ? column_rows::rowsOfRunWide(run, rows) : column_rows::rowsOfRun(run, rows);
+
     switch (thickness) {
         case 1:
-            setSlots<1>(target, offsets_.data(), direct_.data(), segments, slots, colour, 1);
+            setSlots<1>(target, offsets_.data(), drawable_.data(), groups_, slots, colour, 1);
             break;
         case 2:
-            setSlots<2>(target, offsets_.data(), direct_.data(), segments, slots, colour, 2);
+            setSlots<2>(target, offsets_.data(), drawable_.data(), groups_, slots, colour, 2);
             break;
         default:
-            setSlots<0>(target, offsets_.data(), direct_.data(), segments, slots, colour,
+            setSlots<0>(target, offsets_.data(), drawable_.data(), groups_, slots, colour,
                         thickness);
     }
-    if (left < right) {
-        drawn = {left, static_cast<int>(lowest + 0.5), right,
-                 static_cast<int>(highest + 0.5) + thickness};
+    if (extent.left < extent.right) {
+        drawn = {static_cast<int>(extent.left), static_cast<int>(extent.lowest + 0.5),
+                 static_cast<int>(extent.right),
+                 static_cast<int>(extent.highest + 0.5) + thickness};
     }
 
-    for (std::size_t g = 0; g < generalCount; ++g) {
-        const std::size_t j = general_[g];
-        drawn.unite(drawLine(target, scaledXs_[j], ys_[j], scaledXs_[j + 1], ys_[j + 1], colour,
-                             thickness));
+    // The rest go the general way, clipped.
+    constexpr unsigned kAllLanes = (1u << kLanes) - 1;
+    for (std::size_t g = 0; g < groups_; ++g) {
+        if (drawable_[g] == kAllLanes) continue;
+        for (std::size_t j = g * kLanes; j < std::min(segments, (g + 1) * kLanes); ++j) {
+            if (drawable_[g] & (1u << (j % kLanes))) continue;
+            drawn.unite(drawLine(target, scaledXs_[j], ys_[j], scaledXs_[j + 1], ys_[j + 1], colour,
+                                 thickness));
+        }
     }
     return true;
 }

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "analysis/fft_wide.h"
 #include "analysis/nr_fft.h"
+#include "app/vector_registers.h"
 #include "tests/analysis/classic_fft.h"
 
 namespace tarvel {
@@ -133,7 +133,7 @@ TEST(Fft, MatchesTheClassicLoopOrderBitForBit) {
             for (bool inverse : {false, true}) {
                 // Both ways where the CPU has AVX: two butterflies to a register, and one.
                 for (bool wide : {true, false}) {
-                    fft_detail::allowWideRegisters(wide);
+                    allowWideRegisters(wide);
                     std::vector<double> ours = input;
                     std::vector<double> classic = input;
                     ASSERT_TRUE(FFT(ours.data(), n, inverse));
@@ -142,7 +142,7 @@ TEST(Fft, MatchesTheClassicLoopOrderBitForBit) {
                         << "N = " << n << (inverse ? ", inverse" : ", forward")
                         << (wide ? ", wide" : ", narrow");
                 }
-                fft_detail::allowWideRegisters(true);
+                allowWideRegisters(true);
             }
         }
     }

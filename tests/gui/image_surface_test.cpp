@@ -17,6 +17,7 @@
 #include "app/form_load.h"
 #include "app/qt/twips.h"
 #include "app/user_actions.h"
+#include "app/vector_registers.h"
 #include "tests/support/recording_surface.h"
 
 namespace tarvel::view {
@@ -179,24 +180,30 @@ TEST(ImageSurfacePolyline, EyeTracesOfATickMatchTheirSegmentsPixelForPixel) {
     for (std::size_t k = 0; k < eyes.size(); ++k) form->picture(eyes[k]).attach(&recorders[k]);
     tickEveryPathFading(*form);
 
-    for (qreal ratio : {1.0, 2.0}) {
-        for (std::size_t k = 0; k < eyes.size(); ++k) {
-            const PictureBox& box = form->picture(eyes[k]);
-            const QSize size(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight())));
-            ImageSurface bySegment(size, nullptr, ratio);
-            ImageSurface byRun(size, nullptr, ratio);
-            ASSERT_GT(recorders[k].runs.size(), 30u);
-            for (const std::vector<float>& run : recorders[k].runs) {
-                drawSegmentBySegment(bySegment, run);
-                byRun.polyline(run);
+    // Both ways where the CPU has AVX2: four segments to a register, and one.
+    for (bool wide : {true, false}) {
+        allowWideRegisters(wide);
+        for (qreal ratio : {1.0, 2.0}) {
+            for (std::size_t k = 0; k < eyes.size(); ++k) {
+                const PictureBox& box = form->picture(eyes[k]);
+                const QSize size(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight())));
+                ImageSurface bySegment(size, nullptr, ratio);
+                ImageSurface byRun(size, nullptr, ratio);
+                ASSERT_GT(recorders[k].runs.size(), 30u);
+                for (const std::vector<float>& run : recorders[k].runs) {
+                    drawSegmentBySegment(bySegment, run);
+                    byRun.polyline(run);
+                }
+                EXPECT_EQ(byRun.image(), bySegment.image())
+                    << "ratio " << ratio << " box " << k << (wide ? ", wide" : ", narrow");
+                const int area = byRun.image().width() * byRun.image().height();
+                EXPECT_LT(countPixels(byRun.image(), Qt::white), area);
+                byRun.clear();
+                EXPECT_EQ(countPixels(byRun.image(), Qt::white), area);
             }
-            EXPECT_EQ(byRun.image(), bySegment.image()) << "ratio " << ratio << " box " << k;
-            const int area = byRun.image().width() * byRun.image().height();
-            EXPECT_LT(countPixels(byRun.image(), Qt::white), area);
-            byRun.clear();
-            EXPECT_EQ(countPixels(byRun.image(), Qt::white), area);
         }
     }
+    allowWideRegisters(true);
 }
 
 // The eye diagrams leave out the points of a trace that an image cannot
@@ -250,19 +257,24 @@ TEST(ImageSurfacePolyline, AwkwardRunsMatchTheirSegmentsAndClearAway) {
         {0, 100, 40, 110, 80, 90, 120, 130, 160, 125, 200, 120, 240, 118},
         {0, 300, 40, 290, 80, 10, 120, 470, 160, -50, 200, nan, 240, 100},
         {0, 420, 40, 430, 80, 440, 120, 445, 160, 449, 200, 449, 240, 400}};
-    for (qreal ratio : {1.0, 2.0, 3.0}) {
-        ImageSurface bySegment(QSize(40, 30), nullptr, ratio);
-        ImageSurface byRun(QSize(40, 30), nullptr, ratio);
-        for (const std::vector<float>& run : runs) {
-            drawSegmentBySegment(bySegment, run);
-            byRun.polyline(run);
+    for (bool wide : {true, false}) {
+        allowWideRegisters(wide);
+        for (qreal ratio : {1.0, 2.0, 3.0}) {
+            ImageSurface bySegment(QSize(40, 30), nullptr, ratio);
+            ImageSurface byRun(QSize(40, 30), nullptr, ratio);
+            for (const std::vector<float>& run : runs) {
+                drawSegmentBySegment(bySegment, run);
+                byRun.polyline(run);
+            }
+            EXPECT_EQ(byRun.image(), bySegment.image())
+                << "ratio " << ratio << (wide ? ", wide" : ", narrow");
+            const int area = byRun.image().width() * byRun.image().height();
+            EXPECT_LT(countPixels(byRun.image(), Qt::white), area);
+            byRun.clear();
+            EXPECT_EQ(countPixels(byRun.image(), Qt::white), area);
         }
-        EXPECT_EQ(byRun.image(), bySegment.image()) << "ratio " << ratio;
-        const int area = byRun.image().width() * byRun.image().height();
-        EXPECT_LT(countPixels(byRun.image(), Qt::white), area);
-        byRun.clear();
-        EXPECT_EQ(countPixels(byRun.image(), Qt::white), area);
     }
+    allowWideRegisters(true);
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <random>
 #include <vector>
 
+#include "app/pixels/pixel_surface.h"
+#include "app/vector_registers.h"
+
 namespace tarvel::pixels {
 namespace {
 
@@ -197,6 +200,45 @@ TEST(LineRasteriser, WritesOnlyInsideARowStride) {
                 << x << "," << y;
         }
     }
+}
+
+// What a surface reports as changed is what the screen repaints: every
+// pixel an eye-like run sets must lie inside it, drawn four segments to a
+// register or one at a time, at either ratio.
+TEST(PixelSurface, ChangedRectangleHoldsEveryPixelOfARun) {
+    std::mt19937 engine(3);
+    std::uniform_real_distribution<float> height(200.0f, 1600.0f);
+    for (bool wide : {true, false}) {
+        allowWideRegisters(wide);
+        for (double ratio : {1.0, 2.0}) {
+            const int width = static_cast<int>(120 * ratio);
+            const int rows = static_cast<int>(120 * ratio);
+            std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * rows));
+            PixelSurface surface([](Colour c) { return static_cast<std::uint32_t>(c); });
+            surface.bind({pixels.data(), width, rows, width}, ratio);
+            // Steps of 3.6 DIP wholly inside the box, as an eye trace's middle.
+            std::vector<float> run;
+            for (float x = 30; x < 1700; x += 54) run.insert(run.end(), {x, 0.0f});
+            for (int trace = 0; trace < 20; ++trace) {
+                for (std::size_t k = 1; k < run.size(); k += 2) run[k] = height(engine);
+                const std::vector<std::uint32_t> before = pixels;
+                surface.takeChanged();
+                surface.polyline(run);
+                const PixelRect changed = surface.takeChanged();
+                for (int y = 0; y < rows; ++y) {
+                    for (int x = 0; x < width; ++x) {
+                        const std::size_t i = static_cast<std::size_t>(y * width + x);
+                        if (pixels[i] == before[i]) continue;
+                        ASSERT_TRUE(x >= changed.left && x < changed.right && y >= changed.top &&
+                                    y < changed.bottom)
+                            << x << "," << y << " ratio " << ratio << (wide ? " wide" : " narrow");
+                    }
+                }
+                surface.setColour(trace % 2 ? kBlack : RGB(0, 0, 200));
+            }
+        }
+    }
+    allowWideRegisters(true);
 }
 
 }  // namespace
