@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -334,9 +335,9 @@ void Form1::tick() {
     syncFromCore();
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintWindowDrawing(painter, painted_);
+    paintWindowDrawing(painter, painted_, event->region());
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/form.h"
+#include "app/qt/mirrored_strings.h"
 #include "app/qt/qt_message_box.h"
 #include "app/qt/window_drawing.h"
 
@@ -90,6 +91,7 @@ class Form1 : public QWidget {
 
     QTimer timer_;
     WindowDrawing painted_;
+    MirroredStrings mirrored_;
     std::array<int, kPathCount> mirroredStack_{};
     bool shownOnce_ = false;
 };

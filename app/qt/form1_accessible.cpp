@@ -9,18 +9,6 @@
 #include "app/qt/form1.h"
 
 namespace tarvel::view {
-namespace {
-
-void mirrorName(QWidget* widget, const QString& name) {
-    if (widget->accessibleName() != name) widget->setAccessibleName(name);
-}
-
-void mirrorDescription(QWidget* widget, const QString& description) {
-    if (widget->accessibleDescription() != description)
-        widget->setAccessibleDescription(description);
-}
-
-}  // namespace
 
 void Form1::nameControls() {
     lblAt_[kSymbolTimeTitle]->setBuddy(cmbSymbol_);
@@ -33,8 +21,17 @@ void Form1::syncAccessibleTexts() {
         QWidget* widget = widgetFor(control);
         if (widget == nullptr) continue;
         const AccessibleText text = accessibleTextOf(*form_, control);
-        mirrorName(widget, QString::fromStdString(text.name));
-        mirrorDescription(widget, QString::fromStdString(text.description));
+        if (mirrored_.changed(widget, MirroredStrings::Role::AccessibleName, text.name)) {
+            const QString name = QString::fromStdString(text.name);
+            if (widget->accessibleName() != name) widget->setAccessibleName(name);
+        }
+        if (mirrored_.changed(widget, MirroredStrings::Role::AccessibleDescription,
+                              text.description)) {
+            const QString description = QString::fromStdString(text.description);
+            if (widget->accessibleDescription() != description) {
+                widget->setAccessibleDescription(description);
+            }
+        }
     }
 }
 

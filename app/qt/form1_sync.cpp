@@ -21,14 +21,11 @@ void mirrorShown(QWidget* widget, bool visible, bool enabled = true) {
     if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
 }
 
-void mirrorText(QLabel* label, const std::string& caption) {
+template <typename Widget>
+void mirrorText(MirroredStrings& mirrored, Widget* widget, const std::string& caption) {
+    if (!mirrored.changed(widget, MirroredStrings::Role::Caption, caption)) return;
     const QString text = QString::fromStdString(caption);
-    if (label->text() != text) label->setText(text);
-}
-
-void mirrorText(QPushButton* button, const std::string& caption) {
-    const QString text = QString::fromStdString(caption);
-    if (button->text() != text) button->setText(text);
+    if (widget->text() != text) widget->setText(text);
 }
 
 void mirrorValue(QScrollBar* bar, const ScrollBar& record) {
@@ -38,9 +35,9 @@ void mirrorValue(QScrollBar* bar, const ScrollBar& record) {
     bar->setValue(record.value);
 }
 
-void mirrorToggle(QPushButton* toggle, const CheckBox& record) {
+void mirrorToggle(MirroredStrings& mirrored, QPushButton* toggle, const CheckBox& record) {
     mirrorShown(toggle, record.visible, record.enabled);
-    mirrorText(toggle, record.caption);
+    mirrorText(mirrored, toggle, record.caption);
     if (toggle->isChecked() != (record.value == 1)) {
         const QSignalBlocker quiet(toggle);
         toggle->setChecked(record.value == 1);
@@ -56,16 +53,20 @@ void mirrorToggle(QPushButton* toggle, const CheckBox& record) {
     }
 }
 
-void mirrorList(QComboBox* combo, const ComboBox& record) {
+void mirrorList(MirroredStrings& mirrored, QComboBox* combo, const ComboBox& record) {
     mirrorShown(combo, record.visible, record.enabled);
-    QStringList items;
-    for (const std::string& item : record.items) items << QString::fromStdString(item);
     const QSignalBlocker quiet(combo);
-    bool same = combo->count() == items.size();
-    for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == items[i];
-    if (!same) {
-        combo->clear();
-        combo->addItems(items);
+    std::string joined;  // items apart by a character no caption holds
+    for (const std::string& item : record.items) joined.append(item).push_back('\0');
+    if (mirrored.changed(combo, MirroredStrings::Role::Items, joined)) {
+        QStringList items;
+        for (const std::string& item : record.items) items << QString::fromStdString(item);
+        bool same = combo->count() == items.size();
+        for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == items[i];
+        if (!same) {
+            combo->clear();
+            combo->addItems(items);
+        }
     }
     if (combo->currentIndex() != record.listIndex) combo->setCurrentIndex(record.listIndex);
 }
@@ -73,8 +74,9 @@ void mirrorList(QComboBox* combo, const ComboBox& record) {
 }  // namespace
 
 void Form1::syncFromCore() {
-    const QString title = QString::fromStdString(form_->caption);
-    if (windowTitle() != title) setWindowTitle(title);
+    if (mirrored_.changed(this, MirroredStrings::Role::Caption, form_->caption)) {
+        setWindowTitle(QString::fromStdString(form_->caption));
+    }
     syncMarkers();
     syncControls();
     syncAccessibleTexts();
@@ -100,25 +102,25 @@ void Form1::syncMarkers() {
 }
 
 void Form1::syncControls() {
-    mirrorText(label1_, form_->label1.caption);
-    mirrorText(label2_, form_->label2.caption);
+    mirrorText(mirrored_, label1_, form_->label1.caption);
+    mirrorText(mirrored_, label2_, form_->label2.caption);
     for (std::size_t i = 0; i < lblAt_.size(); ++i) {
-        mirrorText(lblAt_[i], form_->lblAt[i].caption);
+        mirrorText(mirrored_, lblAt_[i], form_->lblAt[i].caption);
         mirrorShown(lblAt_[i], form_->lblAt[i].visible);
     }
 
-    mirrorText(cmdRand_, form_->cmdRand.caption);
+    mirrorText(mirrored_, cmdRand_, form_->cmdRand.caption);
     mirrorShown(cmdRand_, form_->cmdRand.visible, form_->cmdRand.enabled);
     for (std::size_t g = 0; g < cmdGo_.size(); ++g) {
-        mirrorText(cmdGo_[g], form_->cmdGo[g].caption);
+        mirrorText(mirrored_, cmdGo_[g], form_->cmdGo[g].caption);
         mirrorShown(cmdGo_[g], form_->cmdGo[g].visible, form_->cmdGo[g].enabled);
     }
 
     mirrorValue(hscFade_, form_->hscFade);
     mirrorValue(vscSpectrumRange_, form_->vscSpectrumRange);
-    mirrorList(cmbSymbol_, form_->cmbSymbol);
-    mirrorToggle(chkLinear_, form_->chkLinear);
-    mirrorToggle(chkMemory_, form_->chkMemory);
+    mirrorList(mirrored_, cmbSymbol_, form_->cmbSymbol);
+    mirrorToggle(mirrored_, chkLinear_, form_->chkLinear);
+    mirrorToggle(mirrored_, chkMemory_, form_->chkMemory);
     mirrorShown(imgZelm_, form_->imgZelm.visible);
 
     mirrorShown(picIndividual_, form_->picIndividual.visible);

@@ -65,13 +65,22 @@ WindowDrawing windowDrawingOf(const Form& form) {
     return drawing;
 }
 
-void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing) {
+void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing, const QRegion& exposed) {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const LineShape& line : drawing.axes) paintLine(painter, line);
+    // Stroking a wide pen costs even where the clip hides it all: items
+    // beside the exposed region are left out.
+    const auto paintLines = [&](const auto& lines) {
+        for (const LineShape& line : lines) {
+            if (exposed.intersects(boundsOf(line))) paintLine(painter, line);
+        }
+    };
+    paintLines(drawing.axes);
     for (const FilledShape& frame : drawing.frames) {
-        if (frame.visible) painter.fillRect(dipRectOf(frame), toQColor(frame.fillColour));
+        if (frame.visible && exposed.intersects(boundsOf(frame))) {
+            painter.fillRect(dipRectOf(frame), toQColor(frame.fillColour));
+        }
     }
-    for (const LineShape& line : drawing.impulses) paintLine(painter, line);
+    paintLines(drawing.impulses);
 }
 
 QRegion changedRegion(const WindowDrawing& before, const WindowDrawing& after) {

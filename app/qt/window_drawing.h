@@ -21,8 +21,9 @@ struct WindowDrawing {
 
 WindowDrawing windowDrawingOf(const Form& form);
 
-// In the order the window stacks them: axes, then frames, then impulse lines.
-void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing);
+// In the order the window stacks them: axes, then frames, then impulse
+// lines; only those that reach into `exposed`, in DIP.
+void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing, const QRegion& exposed);
 
 // Where the items that differ lie, before and after, in DIP, pens included:
 // all that needs repainting when the drawing changes from one to the other.
