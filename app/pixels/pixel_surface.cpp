@@ -35,34 +35,37 @@ void PixelSurface::bind(PixelTarget target, double ratio) {
     reachTop_ = reachLeft_;
     reachRight_ = static_cast<float>(target_.width / twipsToPixels_) + kMargin;
     reachBottom_ = static_cast<float>(target_.height / twipsToPixels_) + kMargin;
-    changed_ = PixelRect{0, 0, target_.width, target_.height};
-    inked_ = {};
-    unwiped_ = {};
+    for (BandedRegion* region : {&changed_, &inked_, &unwiped_}) {
+        region->resize(target_.width, target_.height);
+    }
+    changed_.unite(PixelRect{0, 0, target_.width, target_.height});
     if (kPlanColumns) plan_.reserve(kMaxPlannedPoints, target_.width);
 }
 
 void PixelSurface::setBackground(Colour colour) {
     settle();  // what was cleared before keeps the old background
     background_ = pack_(colour);
-    inked_ = PixelRect{0, 0, target_.width, target_.height};  // the next clear wipes all
+    inked_.unite(PixelRect{0, 0, target_.width, target_.height});  // the next clear wipes all
 }
 
 // Only what was drawn since the last clear needs wiping.
 void PixelSurface::clear() {
     unwiped_.unite(inked_);
     changed_.unite(inked_);
-    inked_ = {};
+    inked_.clear();
 }
 
 // A plain loop: a library fill's stores seemed to bypass the cache, and the
 // tick's drawing after it ran about three times slower.
 void PixelSurface::settle() {
     if (unwiped_.isEmpty()) return;
-    for (int y = unwiped_.top; y < unwiped_.bottom; ++y) {
-        std::fill(target_.pixels + y * target_.stride + unwiped_.left,
-                  target_.pixels + y * target_.stride + unwiped_.right, background_);
-    }
-    unwiped_ = {};
+    unwiped_.forEachRect([this](const PixelRect& rect) {
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            std::fill(target_.pixels + y * target_.stride + rect.left,
+                      target_.pixels + y * target_.stride + rect.right, background_);
+        }
+    });
+    unwiped_.clear();
 }
 
 void PixelSurface::setColour(Colour colour) {
@@ -107,12 +110,9 @@ void PixelSurface::polyline(std::span<const float> xy) {
     changed_.unite(drawn);
 }
 
-// One rectangle for all that changed: one per segment would cost more than
-// the few pixels it saves.
 PixelRect PixelSurface::takeChanged() {
-    settle();
-    const PixelRect taken = changed_;
-    changed_ = {};
+    PixelRect taken;
+    takeChanged([&taken](const PixelRect& rect) { taken.unite(rect); });
     return taken;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 
+#include "app/pixels/banded_region.h"
 #include "app/pixels/column_plan.h"
 #include "app/pixels/line_rasteriser.h"
 #include "app/surface.h"
@@ -33,8 +34,11 @@ class PixelSurface : public Surface {
     HorizontalReach horizontalReach() const override { return {reachLeft_, reachRight_}; }
 
     // The pixels changed since the last call (drawn on, or wiped by a clear);
-    // the record starts afresh.
+    // the record starts afresh. As one rectangle, or as a few, one for each
+    // run of column bands alike, handed to visit(PixelRect).
     PixelRect takeChanged();
+    template <typename Visit>
+    void takeChanged(Visit visit);
 
     // A clear wipes the pixels only when they are next drawn on, handed over
     // or read, so that a box is wiped just before it is drawn again, while
@@ -53,12 +57,19 @@ class PixelSurface : public Surface {
     int thickness_ = 1;
     // Twips beyond which a segment cannot touch the pixels (with a margin).
     float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;
-    PixelRect changed_;  // wiped or drawn on since the last take
-    PixelRect inked_;    // drawn on since the last clear
-    PixelRect unwiped_;  // cleared, still to be wiped
+    BandedRegion changed_;  // wiped or drawn on since the last take
+    BandedRegion inked_;    // drawn on since the last clear
+    BandedRegion unwiped_;  // cleared, still to be wiped
     std::uint32_t background_;
     std::uint32_t pen_;
     ColumnPlan plan_;  // the columns of the eye diagrams' traces
 };
+
+template <typename Visit>
+void PixelSurface::takeChanged(Visit visit) {
+    settle();
+    changed_.forEachRect(visit);
+    changed_.clear();
+}
 
 }  // namespace tarvel::pixels

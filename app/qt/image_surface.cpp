@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -33,14 +34,16 @@ void ImageSurface::createImage(qreal ratio) {
 }
 
 void ImageSurface::flush() {
-    const pixels::PixelRect changed = pixels_.takeChanged();
-    if (changed.isEmpty()) return;
-    // Device pixels back to DIP, rounded outwards, inside the frame.
-    const int left = static_cast<int>(std::floor(changed.left / ratio_));
-    const int top = static_cast<int>(std::floor(changed.top / ratio_));
-    const int right = static_cast<int>(std::ceil(changed.right / ratio_));
-    const int bottom = static_cast<int>(std::ceil(changed.bottom / ratio_));
-    update(QRect(left, top, right - left, bottom - top).translated(contentsRect().topLeft()));
+    QRegion changed;
+    pixels_.takeChanged([&](const pixels::PixelRect& rect) {
+        // Device pixels back to DIP, rounded outwards, inside the frame.
+        const int left = static_cast<int>(std::floor(rect.left / ratio_));
+        const int top = static_cast<int>(std::floor(rect.top / ratio_));
+        const int right = static_cast<int>(std::ceil(rect.right / ratio_));
+        const int bottom = static_cast<int>(std::ceil(rect.bottom / ratio_));
+        changed += QRect(left, top, right - left, bottom - top);
+    });
+    if (!changed.isEmpty()) update(changed.translated(contentsRect().topLeft()));
 }
 
 void ImageSurface::paintEvent(QPaintEvent* event) {
@@ -51,8 +54,9 @@ void ImageSurface::paintEvent(QPaintEvent* event) {
     pixels_.settle();
     QPainter painter(this);
     const QRect inner = contentsRect();
-    const QRect exposed = event->rect() & inner;
-    if (!exposed.isEmpty()) {
+    for (const QRect& rect : event->region()) {
+        const QRect exposed = rect & inner;
+        if (exposed.isEmpty()) continue;
         const QRectF source(QPointF(exposed.topLeft() - inner.topLeft()) * ratio_,
                             QSizeF(exposed.size()) * ratio_);
         painter.drawImage(QRectF(exposed), image_, source);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -202,40 +203,57 @@ TEST(LineRasteriser, WritesOnlyInsideARowStride) {
     }
 }
 
-// What a surface reports as changed is what the screen repaints: every
-// pixel an eye-like run sets must lie inside it, drawn four segments to a
-// register or one at a time, at either ratio.
-TEST(PixelSurface, ChangedRectangleHoldsEveryPixelOfARun) {
+// What a surface reports as changed is what the screen repaints, and a clear
+// must wipe all that was drawn: eye-like runs (four segments to a register
+// or one at a time) and spectrum-like single segments whose heights differ
+// from one band of columns to the next, at either ratio.
+TEST(PixelSurface, ChangedRectanglesHoldEveryPixelDrawnAndClearWipesIt) {
     std::mt19937 engine(3);
     std::uniform_real_distribution<float> height(200.0f, 1600.0f);
+    const auto pack = [](Colour c) { return static_cast<std::uint32_t>(c); };
     for (bool wide : {true, false}) {
         allowWideRegisters(wide);
         for (double ratio : {1.0, 2.0}) {
-            const int width = static_cast<int>(120 * ratio);
+            const int width = static_cast<int>(200 * ratio);
             const int rows = static_cast<int>(120 * ratio);
             std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * rows));
-            PixelSurface surface([](Colour c) { return static_cast<std::uint32_t>(c); });
+            PixelSurface surface(pack);
             surface.bind({pixels.data(), width, rows, width}, ratio);
-            // Steps of 3.6 DIP wholly inside the box, as an eye trace's middle.
-            std::vector<float> run;
-            for (float x = 30; x < 1700; x += 54) run.insert(run.end(), {x, 0.0f});
+            surface.takeChanged();
             for (int trace = 0; trace < 20; ++trace) {
-                for (std::size_t k = 1; k < run.size(); k += 2) run[k] = height(engine);
+                surface.setColour(trace % 2 ? kBlack : RGB(0, 0, 200));
                 const std::vector<std::uint32_t> before = pixels;
-                surface.takeChanged();
-                surface.polyline(run);
-                const PixelRect changed = surface.takeChanged();
+                // Steps of 3.6 DIP, as an eye trace's middle, ending anywhere.
+                std::vector<float> run;
+                const float end = 2900 - height(engine);  // inside the box's 3000 twips
+                for (float x = 30; x < end; x += 54) run.insert(run.end(), {x, height(engine)});
+                if (trace % 2) {
+                    surface.polyline(run);
+                } else {
+                    for (std::size_t k = 2; k < run.size(); k += 2) {
+                        surface.line(run[k - 2], run[k - 1] / 4, run[k], run[k + 1] / 4);
+                    }
+                }
+                std::vector<PixelRect> changed;
+                surface.takeChanged([&](const PixelRect& rect) { changed.push_back(rect); });
                 for (int y = 0; y < rows; ++y) {
                     for (int x = 0; x < width; ++x) {
                         const std::size_t i = static_cast<std::size_t>(y * width + x);
                         if (pixels[i] == before[i]) continue;
-                        ASSERT_TRUE(x >= changed.left && x < changed.right && y >= changed.top &&
-                                    y < changed.bottom)
+                        const bool reported =
+                            std::any_of(changed.begin(), changed.end(), [&](const PixelRect& r) {
+                                return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+                            });
+                        ASSERT_TRUE(reported)
                             << x << "," << y << " ratio " << ratio << (wide ? " wide" : " narrow");
                     }
                 }
-                surface.setColour(trace % 2 ? kBlack : RGB(0, 0, 200));
             }
+            surface.clear();
+            surface.settle();
+            EXPECT_EQ(std::count(pixels.begin(), pixels.end(), pack(kWhite)),
+                      static_cast<std::ptrdiff_t>(pixels.size()))
+                << "ratio " << ratio;
         }
     }
     allowWideRegisters(true);
