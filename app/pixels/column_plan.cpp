@@ -42,6 +42,7 @@ void ColumnPlan::reserve(std::size_t maxPoints, int width) {
     room(endColumns_, lanes);
     room(ys_, lanes + 1);
     room(drawable_, lanes / kLanes);
+    room(general_, lanes);
     room(slotAlong_, slots);
     room(slotColumns_, slots);
     room(offsets_, slots);
@@ -74,6 +75,7 @@ bool ColumnPlan::plan(const float* xy, std::size_t points, double scale, int wid
     endColumns_.assign(lanes, 0.0);
     ys_.assign(lanes + 1, 0.0);
     drawable_.resize(groups);
+    general_.resize(lanes);
     const double right = width - 0.5;
     for (std::size_t k = 0; k < points; ++k) {
         xs_[k] = xy[2 * k];
@@ -154,7 +156,16 @@ void setSlots(const PixelTarget& target, const std::int32_t* offsets, const std:
         const unsigned lanes = drawable[g];
         const std::int32_t* groupOffsets = offsets + g * slots * kLanes;
         if (lanes == kAllLanes) {
-            for (std::size_t k = 0; k < slots * kLanes; ++k) set(groupOffsets[k]);
+            // A slot's four offsets are read before any of its pixels is set,
+            // so that no read waits on the stores before it.
+            for (std::size_t k = 0; k < slots * kLanes; k += kLanes) {
+                const std::int32_t a = groupOffsets[k], b = groupOffsets[k + 1];
+                const std::int32_t c = groupOffsets[k + 2], d = groupOffsets[k + 3];
+                set(a);
+                set(b);
+                set(c);
+                set(d);
+            }
         } else if (lanes != 0) {
             for (std::size_t k = 0; k < slots * kLanes; ++k) {
                 if (lanes & (1u << (k % kLanes))) set(groupOffsets[k]);
@@ -187,11 +198,14 @@ bool ColumnPlan::draw(const PixelTarget& target, const float* xy, std::size_t po
                                endColumns_.data(),
                                slotAlong_.data(),
                                slotColumns_.data(),
+                               segments,
                                groups_,
                                slots,
                                static_cast<double>(target.height - thickness),
+                               0.5 - thickness,
+                               target.height - 0.5,
                                static_cast<std::int32_t>(target.stride)};
-    const column_rows::Rows rows{offsets_.data(), drawable_.data()};
+    const column_rows::Rows rows{offsets_.data(), drawable_.data(), general_.data()};
     const column_rows::Extent extent =
         avx2InUse() ? column_rows::rowsOfRunWide(run, rows) : column_rows::rowsOfRun(run, rows);
 
@@ -213,14 +227,10 @@ bool ColumnPlan::draw(const PixelTarget& target, const float* xy, std::size_t po
     }
 
     // The rest go the general way, clipped.
-    constexpr unsigned kAllLanes = (1u << kLanes) - 1;
-    for (std::size_t g = 0; g < groups_; ++g) {
-        if (drawable_[g] == kAllLanes) continue;
-        for (std::size_t j = g * kLanes; j < std::min(segments, (g + 1) * kLanes); ++j) {
-            if (drawable_[g] & (1u << (j % kLanes))) continue;
-            drawn.unite(drawLine(target, scaledXs_[j], ys_[j], scaledXs_[j + 1], ys_[j + 1], colour,
-                                 thickness));
-        }
+    for (std::size_t g = 0; g < extent.general; ++g) {
+        const std::size_t j = general_[g];
+        drawn.unite(drawLine(target, scaledXs_[j], ys_[j], scaledXs_[j + 1], ys_[j + 1], colour,
+                             thickness));
     }
     return true;
 }

@@ -59,6 +59,7 @@ class ColumnPlan {
     std::vector<double> ys_;
     std::vector<std::int32_t> offsets_;   // each slot's pixel, from the target's first
     std::vector<std::uint8_t> drawable_;  // per group: which lanes are drawn from slots
+    std::vector<std::uint32_t> general_;  // segments drawn the general way
 };
 
 }  // namespace tarvel::pixels

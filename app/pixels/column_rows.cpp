@@ -8,10 +8,11 @@ namespace tarvel::pixels::column_rows {
 // The tests of drawPolyline() for its inline path, segment by segment: the
 // segment lies inside the columns, is no steeper than one row per column,
 // and stays between the top row and `bottom`. Its slots then sample
-// y1 + along * slope, rounded, as flatInside() does.
+// y1 + along * slope, rounded, as flatInside() does. The others are left for
+// drawLine(), but for those it would turn away for their heights alone.
 Extent rowsOfRun(const Run& run, const Rows& rows) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    Extent extent{kInfinity, -kInfinity, kInfinity, -kInfinity};
+    Extent extent{kInfinity, -kInfinity, kInfinity, -kInfinity, 0};
     const std::size_t slots = run.slotsPerSegment;
     for (std::size_t g = 0; g < run.groups; ++g) {
         double starts[kLanes];
@@ -28,7 +29,12 @@ Extent rowsOfRun(const Run& run, const Rows& rows) {
             const bool direct = width >= (dy < 0 ? -dy : dy) && low >= 0 && high < run.bottom;
             starts[l] = direct ? y1 : 0.0;
             slopes[l] = direct && width > 0 ? dy / width : 0.0;
-            if (!direct) continue;
+            if (!direct) {
+                if (j < run.segments && high >= run.reachTop && low < run.reachBottom) {
+                    rows.general[extent.general++] = static_cast<std::uint32_t>(j);
+                }
+                continue;
+            }
             drawable |= 1u << l;
             extent.lowest = std::min(extent.lowest, low);
             extent.highest = std::max(extent.highest, high);

@@ -24,22 +24,28 @@ struct Run {
     // segment's start the column samples the line, and the column.
     const double* slotAlong;
     const std::int32_t* slotColumns;
+    std::size_t segments;
     std::size_t groups;
     std::size_t slotsPerSegment;
     double bottom;  // the lowest row a segment may reach, exclusive
+    // drawLine() turns a segment away unsought when its heights do not
+    // reach into [reachTop, reachBottom): height - 0.5 and 0.5 - thickness.
+    double reachTop, reachBottom;
     std::int32_t stride;
 };
 
 struct Rows {
     std::int32_t* offsets;   // per slot: its pixel, from the target's first
     std::uint8_t* drawable;  // per group: bit l set when lane l is drawn from its slots
+    std::uint32_t* general;  // the segments left for drawLine(), in order
 };
 
-// The extent of the segments drawn from their slots; lowest > highest when
-// there are none.
+// The extent of the segments drawn from their slots (lowest > highest when
+// there are none), and how many segments were left for drawLine().
 struct Extent {
     double lowest, highest;  // y
     double left, right;      // columns, right exclusive
+    std::size_t general;
 };
 
 Extent rowsOfRun(const Run& run, const Rows& rows);

@@ -31,6 +31,9 @@ __attribute__((target("avx2"))) Extent rowsOfRunWide(const Run& run, const Rows&
     const __m256d half = _mm256_set1_pd(0.5);
     const __m256d signBit = _mm256_set1_pd(-0.0);
     const __m256d bottom = _mm256_set1_pd(run.bottom);
+    const __m256d reachTop = _mm256_set1_pd(run.reachTop);
+    const __m256d reachBottom = _mm256_set1_pd(run.reachBottom);
+    std::size_t general = 0;
     const __m128i stride = _mm_set1_epi32(run.stride);
     __m256d lowest = infinity, highest = minusInfinity;
     __m256d left = infinity, right = minusInfinity;
@@ -52,7 +55,16 @@ __attribute__((target("avx2"))) Extent rowsOfRunWide(const Run& run, const Rows&
         const __m256d slope =
             _mm256_and_pd(_mm256_and_pd(direct, _mm256_cmp_pd(width, zero, _CMP_GT_OQ)),
                           _mm256_div_pd(dy, width));
-        rows.drawable[g] = static_cast<std::uint8_t>(_mm256_movemask_pd(direct));
+        const int drawable = _mm256_movemask_pd(direct);
+        rows.drawable[g] = static_cast<std::uint8_t>(drawable);
+        const int reaching =
+            _mm256_movemask_pd(_mm256_and_pd(_mm256_cmp_pd(high, reachTop, _CMP_GE_OQ),
+                                             _mm256_cmp_pd(low, reachBottom, _CMP_LT_OQ)));
+        for (int remaining = reaching & ~drawable; remaining != 0; remaining &= remaining - 1) {
+            const std::size_t segment = j + static_cast<std::size_t>(__builtin_ctz(remaining));
+            if (segment < run.segments)
+                rows.general[general++] = static_cast<std::uint32_t>(segment);
+        }
         lowest = _mm256_min_pd(lowest, _mm256_blendv_pd(infinity, low, direct));
         highest = _mm256_max_pd(highest, _mm256_blendv_pd(minusInfinity, high, direct));
         left = _mm256_min_pd(
@@ -71,7 +83,7 @@ __attribute__((target("avx2"))) Extent rowsOfRunWide(const Run& run, const Rows&
                              _mm_add_epi32(_mm_mullo_epi32(row, stride), column));
         }
     }
-    return {lowestOf(lowest), highestOf(highest), lowestOf(left), highestOf(right)};
+    return {lowestOf(lowest), highestOf(highest), lowestOf(left), highestOf(right), general};
 }
 
 }  // namespace tarvel::pixels::column_rows
