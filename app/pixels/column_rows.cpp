@@ -10,7 +10,7 @@ namespace tarvel::pixels::column_rows {
 // and stays between the top row and `bottom`. Its slots then sample
 // y1 + along * slope, rounded, as flatInside() does. The others are left for
 // drawLine(), but for those it would turn away for their heights alone.
-Extent rowsOfRun(const Run& run, const Rows& rows) {
+Extent rowsOfRun(Run run, Rows rows) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     Extent extent{kInfinity, -kInfinity, kInfinity, -kInfinity, 0};
     const std::size_t slots = run.slotsPerSegment;

@@ -48,8 +48,11 @@ struct Extent {
     std::size_t general;
 };
 
-Extent rowsOfRun(const Run& run, const Rows& rows);
+// Both take their arguments by value: a store through a vector pointer may
+// alias anything, so pointers read through a reference would be read again
+// after every store.
+Extent rowsOfRun(Run run, Rows rows);
 // The same with 256-bit registers; call only when avx2InUse().
-Extent rowsOfRunWide(const Run& run, const Rows& rows);
+Extent rowsOfRunWide(Run run, Rows rows);
 
 }  // namespace tarvel::pixels::column_rows

@@ -24,7 +24,7 @@ __attribute__((target("avx2"))) double highestOf(__m256d v) {
 
 }  // namespace
 
-__attribute__((target("avx2"))) Extent rowsOfRunWide(const Run& run, const Rows& rows) {
+__attribute__((target("avx2"))) Extent rowsOfRunWide(Run run, Rows rows) {
     const __m256d infinity = _mm256_set1_pd(std::numeric_limits<double>::infinity());
     const __m256d minusInfinity = _mm256_set1_pd(-std::numeric_limits<double>::infinity());
     const __m256d zero = _mm256_setzero_pd();
@@ -92,7 +92,7 @@ __attribute__((target("avx2"))) Extent rowsOfRunWide(const Run& run, const Rows&
 
 namespace tarvel::pixels::column_rows {
 
-Extent rowsOfRunWide(const Run& run, const Rows& rows) {
+Extent rowsOfRunWide(Run run, Rows rows) {
     return rowsOfRun(run, rows);
 }
 
