@@ -152,6 +152,12 @@ void Form1::buildLabels() {
         lblAt_[static_cast<std::size_t>(i)] =
             makeLabel(form_->lblAt[static_cast<std::size_t>(i)], this);
     }
+    // The statistics change on every tick. Filled with the window's own
+    // background (nothing is drawn beneath them), their labels repaint
+    // without the window repainting under them first.
+    for (const StatisticsRow& row : kStatisticsRows) {
+        lblAt_[static_cast<std::size_t>(row.value)]->setAutoFillBackground(true);
+    }
     imgZelm_ = new QLabel(this);
     imgZelm_->setGeometry(widgetRectOf(form_->imgZelm));
     imgZelm_->setPixmap(QPixmap(QStringLiteral(":/tarvel/logo.png")));
