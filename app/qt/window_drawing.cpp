@@ -2,6 +2,9 @@
 
 #include <QLineF>
 #include <QPen>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
 
 #include "app/qt/qt_colour.h"
 #include "app/qt/twips.h"
@@ -34,7 +37,7 @@ QLineF dipLineOf(const LineShape& line) {
 void paintLine(QPainter& painter, const LineShape& line) {
     if (!line.visible) return;
     painter.setPen(QPen(Qt::black, line.widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(dipLineOf(line));
+    paintWideLine(painter, dipLineOf(line), line.widthPx);
 }
 
 // Where an item's pixels lie, in whole DIP, pens included; empty when hidden.
@@ -51,6 +54,41 @@ QRect boundsOf(const FilledShape& frame) {
 }
 
 }  // namespace
+
+// The rasteriser fills a wide line's outline row by row, at a cost that
+// grows with its length. An upright or level line's outline between its
+// round caps is a plain rectangle: there it is filled as one, and only the
+// capped ends go through the stroke. Each end is cut where a row (or column)
+// of device pixels begins, so that no pixel centre lies on the cut.
+void paintWideLine(QPainter& painter, const QLineF& line, int width) {
+    const bool upright = line.x1() == line.x2();
+    const bool level = line.y1() == line.y2();
+    const QTransform toDevice = painter.deviceTransform();
+    if (upright == level || width < 2 || toDevice.type() > QTransform::TxScale) {
+        painter.drawLine(line);
+        return;
+    }
+    // Along the line in device pixels: a = scale * t + offset, t in DIP.
+    const qreal scale = upright ? toDevice.m22() : toDevice.m11();
+    const qreal offset = upright ? toDevice.dy() : toDevice.dx();
+    const qreal from = upright ? std::min(line.y1(), line.y2()) : std::min(line.x1(), line.x2());
+    const qreal to = upright ? std::max(line.y1(), line.y2()) : std::max(line.x1(), line.x2());
+    const qreal across = upright ? line.x1() : line.y1();
+    // Each capped end is two widths long or a little more.
+    const qreal firstCut = (std::ceil((from + 2 * width) * scale + offset) - offset) / scale;
+    const qreal lastCut = (std::floor((to - 2 * width) * scale + offset) - offset) / scale;
+    if (!(scale > 0) || lastCut - firstCut < width) {
+        painter.drawLine(line);
+        return;
+    }
+    const auto point = [&](qreal t) { return upright ? QPointF(across, t) : QPointF(t, across); };
+    painter.drawLine(QLineF(point(from), point(firstCut)));
+    painter.drawLine(QLineF(point(lastCut), point(to)));
+    const qreal half = width / 2.0;
+    painter.fillRect(upright ? QRectF(across - half, firstCut, width, lastCut - firstCut)
+                             : QRectF(firstCut, across - half, lastCut - firstCut, width),
+                     painter.pen().color());
+}
 
 bool WindowDrawing::operator==(const WindowDrawing& other) const {
     return allSame(axes, other.axes, sameLine) && allSame(frames, other.frames, sameFrame) &&

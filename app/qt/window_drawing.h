@@ -25,6 +25,11 @@ WindowDrawing windowDrawingOf(const Form& form);
 // lines; only those that reach into `exposed`, in DIP.
 void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing, const QRegion& exposed);
 
+// A line in DIP with the painter's pen (round caps, `width` DIP wide),
+// pixel for pixel as painter.drawLine() paints it, only faster when the
+// line is upright or level.
+void paintWideLine(QPainter& painter, const QLineF& line, int width);
+
 // Where the items that differ lie, before and after, in DIP, pens included:
 // all that needs repainting when the drawing changes from one to the other.
 QRegion changedRegion(const WindowDrawing& before, const WindowDrawing& after);

@@ -2,11 +2,14 @@
 // over text): markers in their colours, the axes and impulse lines.
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QScrollBar>
 #include <QtTest/QTest>
 
 #include "app/qt/image_surface.h"
 #include "app/qt/marker_button.h"
+#include "app/qt/window_drawing.h"
 #include "app/user_actions.h"
 #include "tests/gui/window_fixture.h"
 
@@ -150,6 +153,41 @@ TEST_F(Form1Pixels, EyeSurfaceShowsTheStartUpTraceAndEmptiesOnAClick) {
     click(eye, QPoint(100, 50));
     EXPECT_EQ(form().picIndividual.clears, clears + 1);
     EXPECT_EQ(inked(eye->image()), 0);
+}
+
+// Upright and level impulse lines and axes are painted as two capped ends
+// and a rectangle: the very pixels of one stroke, wherever the twips put
+// them, at any ratio and either way round.
+TEST(WideLines, PaintAsTheirStrokePixelForPixel) {
+    const auto paint = [](qreal ratio, const QLineF& line, int width, bool stroke) {
+        QImage image(qRound(160 * ratio), qRound(320 * ratio), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (stroke) {
+            painter.drawLine(line);
+        } else {
+            paintWideLine(painter, line, width);
+        }
+        return image;
+    };
+    for (qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        for (int width : {3, 5}) {
+            for (int twips = 0; twips < 15; ++twips) {
+                const double at = twips / 15.0;
+                const double length = 4 + 17 * twips;  // from a stub to the whole height
+                for (const QLineF& line : {QLineF(40 + at, 30 + at, 40 + at, 30 + length + 2 * at),
+                                           QLineF(40 + at, 290 - at, 40 + at, 290 - length),
+                                           QLineF(10 + at, 100 + at, 10 + length / 2, 100 + at),
+                                           QLineF(150 - at, 60, 150 - length / 2 - at, 60)}) {
+                    ASSERT_EQ(paint(ratio, line, width, false), paint(ratio, line, width, true))
+                        << "ratio " << ratio << " width " << width << " twips " << twips << " line "
+                        << line.x1() << "," << line.y1() << " " << line.x2() << "," << line.y2();
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
