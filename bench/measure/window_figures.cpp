@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
 
     std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("start-up to an exposed window: %.0f ms\n", startUpMs);
-    std::printf("animating 8 fading paths for %.1f s: about %.0f ticks, CPU %.1f %% of one core\n",
+    std::printf("animating 8 fading paths for %.1f s: about %.0f ticks, CPU %.2f %% of one core\n",
                 wall, ticks, 100.0 * cpu / wall);
     return 0;
 }
