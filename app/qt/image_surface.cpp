@@ -34,16 +34,29 @@ void ImageSurface::createImage(qreal ratio) {
 }
 
 void ImageSurface::flush() {
-    QRegion changed;
+    // Mostly one rectangle (an eye box is drawn all over): a region only
+    // when there are more.
+    QRect first;
+    QRegion more;
     pixels_.takeChanged([&](const pixels::PixelRect& rect) {
         // Device pixels back to DIP, rounded outwards, inside the frame.
         const int left = static_cast<int>(std::floor(rect.left / ratio_));
         const int top = static_cast<int>(std::floor(rect.top / ratio_));
         const int right = static_cast<int>(std::ceil(rect.right / ratio_));
         const int bottom = static_cast<int>(std::ceil(rect.bottom / ratio_));
-        changed += QRect(left, top, right - left, bottom - top);
+        const QRect changed =
+            QRect(left, top, right - left, bottom - top).translated(contentsRect().topLeft());
+        if (first.isEmpty()) {
+            first = changed;
+        } else {
+            more += changed;
+        }
     });
-    if (!changed.isEmpty()) update(changed.translated(contentsRect().topLeft()));
+    if (more.isEmpty()) {
+        if (!first.isEmpty()) update(first);
+    } else {
+        update(more + first);
+    }
 }
 
 void ImageSurface::paintEvent(QPaintEvent* event) {

@@ -123,19 +123,31 @@ void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing, const Q
 
 QRegion changedRegion(const WindowDrawing& before, const WindowDrawing& after) {
     QRegion region;
-    auto addLines = [&region](const auto& was, const auto& is) {
+    // An item's place before and after, as one rectangle where that is exact
+    // (a line that only grew or shrank along the same column or row): every
+    // union of a region costs.
+    const auto add = [&region](const QRect& was, const QRect& is) {
+        const QRect both = was | is;
+        const bool sameColumn = was.left() == is.left() && was.right() == is.right();
+        const bool sameRow = was.top() == is.top() && was.bottom() == is.bottom();
+        if (was.isEmpty() || is.isEmpty() || ((sameColumn || sameRow) && was.intersects(is))) {
+            region += both;
+        } else {
+            region += was;
+            region += is;
+        }
+    };
+    const auto addLines = [&add](const auto& was, const auto& is) {
         for (std::size_t i = 0; i < was.size(); ++i) {
-            if (sameLine(was[i], is[i])) continue;
-            region += boundsOf(was[i]);
-            region += boundsOf(is[i]);
+            if (!sameLine(was[i], is[i])) add(boundsOf(was[i]), boundsOf(is[i]));
         }
     };
     addLines(before.axes, after.axes);
     addLines(before.impulses, after.impulses);
     for (std::size_t i = 0; i < before.frames.size(); ++i) {
-        if (sameFrame(before.frames[i], after.frames[i])) continue;
-        region += boundsOf(before.frames[i]);
-        region += boundsOf(after.frames[i]);
+        if (!sameFrame(before.frames[i], after.frames[i])) {
+            add(boundsOf(before.frames[i]), boundsOf(after.frames[i]));
+        }
     }
     return region;
 }
