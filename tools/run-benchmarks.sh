@@ -33,7 +33,7 @@ median_of() {
 
 declare -A figure
 for dir in "$@"; do
-  gui=$("$dir"/bench/gui/gui_bench --benchmark_filter='BM_FadingTickIntoSurfaces' \
+  gui=$("$dir"/bench/gui/gui_bench --benchmark_filter='BM_FadingTickIntoSurfaces|BM_WindowFrame' \
         --benchmark_min_time=2 $runs 2>/dev/null)
   core=$("$dir"/bench/animation/animation_bench --benchmark_filter='BM_TickEveryPathFading' \
          --benchmark_min_time=2 $runs 2>/dev/null)
@@ -42,6 +42,7 @@ for dir in "$@"; do
   figure[$dir,ratio1]=$(median_of "$gui" 'BM_FadingTickIntoSurfaces/1')
   figure[$dir,ratio2]=$(median_of "$gui" 'BM_FadingTickIntoSurfaces/2')
   figure[$dir,coreqt]=$(median_of "$gui" 'BM_FadingTickIntoSurfaces/0')
+  figure[$dir,frame]=$(median_of "$gui" 'BM_WindowFrame')
   figure[$dir,core]=$(median_of "$core" 'BM_TickEveryPathFading/Sink:0')
   figure[$dir,fft]=$(median_of "$fft" 'BM_Fft4096Forward')
   figure[$dir,fftw]=$(median_of "$fft" 'BM_Fftw4096Forward')
@@ -75,6 +76,7 @@ row "Fading tick, 8 paths at 5 after Random, into the window's surfaces, ratio 1
 row "The same at device pixel ratio 2" ratio2 " µs"
 row "The same tick's core alone, QApplication in the process" coreqt " µs"
 row "The same tick's core alone, no toolkit in the process" core " µs"
+row "A whole frame of the shown window, offscreen: tick, mirroring, painting" frame " µs"
 row "4096-point FFT, forward (ours)" fft " µs"
 row "4096-point FFT, forward (FFTW, for scale)" fftw " µs"
 row "Window animating the same case: CPU, % of one core (${figure[${dirs[0]},platform]})" cpu " %"
