@@ -7,8 +7,10 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <span>
+#include <thread>
 #include <vector>
 
 #include "animation/timer_tick.h"
@@ -67,6 +69,20 @@ void BM_FadingTickIntoSurfaces(benchmark::State& state) {
     state.SetLabel(kLabels[static_cast<std::size_t>(state.range(0))]);
 }
 BENCHMARK(BM_FadingTickIntoSurfaces)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The same tick at ratio 1 as the window meets it: after 100 ms of idling,
+// which is not timed.
+void BM_FadingTickAfterIdle(benchmark::State& state) {
+    FadingChannel channel(1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        state.ResumeTiming();
+        channel.tick();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_FadingTickAfterIdle)->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 // The drawing alone: the segments of one fading tick, recorded once as the
 // runs the plots drew and handed again to freshly cleared surfaces, either
