@@ -92,7 +92,12 @@ void forEachTrade(std::int64_t points, Trade trade) {
 
 // The trades for the tabled length, worked out once: the demo's transforms
 // all have that length, and trading from a list leaves no branch on the
-// indices to mispredict.
+// indices to mispredict. The trades are disjoint, so any order gives the
+// same result: they are listed tile by tile. A point's partner reverses its
+// bits, so points whose middle bits are m trade only with points whose
+// middle bits are m reversed; such a tile's points lie in a few dozen cache
+// lines, which stay at hand while it is traded, where the classic order
+// jumps across the whole array on every trade.
 struct Trades {
     std::array<std::uint16_t, fft_detail::kTabledPoints / 2> first{}, second{};
     std::size_t count = 0;
@@ -106,7 +111,23 @@ const Trades& tabledTrades() {
             t.second[t.count] = static_cast<std::uint16_t>(j);
             ++t.count;
         });
-        return t;
+        // 4096 points: 3 low, 6 middle and 3 high bits.
+        const auto tile = [](std::uint16_t i, std::uint16_t j) {
+            return std::min((i >> 3) & 63, (j >> 3) & 63);
+        };
+        std::array<std::size_t, fft_detail::kTabledPoints / 2> order{};
+        for (std::size_t k = 0; k < t.count; ++k) order[k] = k;
+        std::stable_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(t.count),
+                         [&t, &tile](std::size_t a, std::size_t b) {
+                             return tile(t.first[a], t.second[a]) < tile(t.first[b], t.second[b]);
+                         });
+        Trades tiled;
+        for (std::size_t k = 0; k < t.count; ++k) {
+            tiled.first[k] = t.first[order[k]];
+            tiled.second[k] = t.second[order[k]];
+        }
+        tiled.count = t.count;
+        return tiled;
     }();
     return trades;
 }
