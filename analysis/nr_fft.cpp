@@ -115,12 +115,14 @@ const Trades& tabledTrades() {
         const auto tile = [](std::uint16_t i, std::uint16_t j) {
             return std::min((i >> 3) & 63, (j >> 3) & 63);
         };
+        // Sorted in place (std::stable_sort would allocate): the first
+        // transform may come where nothing may allocate.
         std::array<std::size_t, fft_detail::kTabledPoints / 2> order{};
         for (std::size_t k = 0; k < t.count; ++k) order[k] = k;
-        std::stable_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(t.count),
-                         [&t, &tile](std::size_t a, std::size_t b) {
-                             return tile(t.first[a], t.second[a]) < tile(t.first[b], t.second[b]);
-                         });
+        std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(t.count),
+                  [&t, &tile](std::size_t a, std::size_t b) {
+                      return tile(t.first[a], t.second[a]) < tile(t.first[b], t.second[b]);
+                  });
         Trades tiled;
         for (std::size_t k = 0; k < t.count; ++k) {
             tiled.first[k] = t.first[order[k]];
