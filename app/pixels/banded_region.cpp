@@ -3,6 +3,19 @@
 #include <algorithm>
 
 namespace tarvel::pixels {
+namespace {
+
+// Widens `span` to take in the rows [top, bottom), which are not empty.
+template <typename Span>
+void widen(Span& span, int top, int bottom) {
+    if (span.bottom <= span.top) {
+        span = {top, bottom};
+    } else {
+        span = {std::min(span.top, top), std::max(span.bottom, bottom)};
+    }
+}
+
+}  // namespace
 
 void BandedRegion::resize(int width, int height) {
     width_ = std::max(width, 0);
@@ -24,12 +37,7 @@ void BandedRegion::unite(const PixelRect& rect) {
     const int bottom = std::min(rect.bottom, height_);
     if (bottom <= top || right <= left) return;
     for (int b = left / kBandWidth; b <= (right - 1) / kBandWidth; ++b) {
-        Span& span = spans_[static_cast<std::size_t>(b)];
-        if (span.bottom <= span.top) {
-            span = {top, bottom};
-        } else {
-            span = {std::min(span.top, top), std::max(span.bottom, bottom)};
-        }
+        widen(spans_[static_cast<std::size_t>(b)], top, bottom);
     }
     empty_ = false;
 }
@@ -38,13 +46,7 @@ void BandedRegion::unite(const BandedRegion& other) {
     if (other.empty_) return;
     for (std::size_t b = 0; b < spans_.size() && b < other.spans_.size(); ++b) {
         const Span& from = other.spans_[b];
-        if (from.bottom <= from.top) continue;
-        Span& span = spans_[b];
-        if (span.bottom <= span.top) {
-            span = from;
-        } else {
-            span = {std::min(span.top, from.top), std::max(span.bottom, from.bottom)};
-        }
+        if (from.bottom > from.top) widen(spans_[b], from.top, from.bottom);
     }
     empty_ = false;
 }
