@@ -50,6 +50,11 @@ QLabel* makeLabel(const Label& record, QWidget* parent) {
     const bool severalWords = record.caption.find(' ') != std::string::npos;
     label->setWordWrap(severalWords &&
                        label->height() >= 2 * QFontMetrics(label->font()).lineSpacing());
+    // Captions are plain words and a label never moves. With a fixed size a
+    // new caption (the statistics get one on every tick) posts the window no
+    // layout request, and as plain text it is not scanned for markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setFixedSize(label->size());
     return label;
 }
 
