@@ -12,8 +12,8 @@ QIcon applicationIcon() {
     return icon;
 }
 
-void setApplicationIdentity() {
-    QGuiApplication::setWindowIcon(applicationIcon());
+void setApplicationIdentity(const QWidget& window) {
+    QGuiApplication::setWindowIcon(window.windowIcon());
     // The installed entry is tarvel-demo.desktop; Wayland and task bars match
     // the window to it by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvel-demo"));

@@ -3,13 +3,15 @@
 // bar and the installed desktop entry show the same picture.
 
 #include <QIcon>
+#include <QWidget>
 
 namespace tarvel::view {
 
 // The project's icon at every size the package installs.
 QIcon applicationIcon();
 
-// Sets the application's icon and desktop file name; call once at start.
-void setApplicationIdentity();
+// Sets the desktop file name, and gives the application the window's icon
+// (shared, not read again) for any window without one; call once at start.
+void setApplicationIdentity(const QWidget& window);
 
 }  // namespace tarvel::view

@@ -5,8 +5,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    tarvel::view::Form1 window;  // registers the view's resources, the icon's among them
-    tarvel::view::setApplicationIdentity();
+    tarvel::view::Form1 window;  // with its own icon from the view's resources
+    tarvel::view::setApplicationIdentity(window);
     window.show();
     return application.exec();
 }
