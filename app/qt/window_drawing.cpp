@@ -34,18 +34,22 @@ QLineF dipLineOf(const LineShape& line) {
     return {toDip(line.x1), toDip(line.y1), toDip(line.x2), toDip(line.y2)};
 }
 
-void paintLine(QPainter& painter, const LineShape& line) {
+// Where a line's pixels lie with a pen `width` DIP wide, in whole DIP.
+QRect boundsOf(const QLineF& line, int width) {
+    const double pad = width;
+    return QRectF(line.p1(), line.p2()).normalized().adjusted(-pad, -pad, pad, pad).toAlignedRect();
+}
+
+void paintLine(QPainter& painter, const LineShape& line, const QRegion& exposed) {
     if (!line.visible) return;
     painter.setPen(QPen(Qt::black, line.widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    paintWideLine(painter, dipLineOf(line), line.widthPx);
+    paintWideLine(painter, dipLineOf(line), line.widthPx, exposed);
 }
 
 // Where an item's pixels lie, in whole DIP, pens included; empty when hidden.
 QRect boundsOf(const LineShape& line) {
     if (!line.visible) return {};
-    const double pad = line.widthPx;
-    const QLineF l = dipLineOf(line);
-    return QRectF(l.p1(), l.p2()).normalized().adjusted(-pad, -pad, pad, pad).toAlignedRect();
+    return boundsOf(dipLineOf(line), line.widthPx);
 }
 
 QRect boundsOf(const FilledShape& frame) {
@@ -59,8 +63,10 @@ QRect boundsOf(const FilledShape& frame) {
 // grows with its length. An upright or level line's outline between its
 // round caps is a plain rectangle: there it is filled as one, and only the
 // capped ends go through the stroke. Each end is cut where a row (or column)
-// of device pixels begins, so that no pixel centre lies on the cut.
-void paintWideLine(QPainter& painter, const QLineF& line, int width) {
+// of device pixels begins, so that no pixel centre lies on the cut. An end
+// that lies wholly beside the exposed region (a path's frame fading along
+// its impulse exposes a piece of the middle) is left to the clip unstroked.
+void paintWideLine(QPainter& painter, const QLineF& line, int width, const QRegion& exposed) {
     const bool upright = line.x1() == line.x2();
     const bool level = line.y1() == line.y2();
     const QTransform toDevice = painter.deviceTransform();
@@ -82,8 +88,10 @@ void paintWideLine(QPainter& painter, const QLineF& line, int width) {
         return;
     }
     const auto point = [&](qreal t) { return upright ? QPointF(across, t) : QPointF(t, across); };
-    painter.drawLine(QLineF(point(from), point(firstCut)));
-    painter.drawLine(QLineF(point(lastCut), point(to)));
+    for (const QLineF end :
+         {QLineF(point(from), point(firstCut)), QLineF(point(lastCut), point(to))}) {
+        if (exposed.intersects(boundsOf(end, width))) painter.drawLine(end);
+    }
     const qreal half = width / 2.0;
     painter.fillRect(upright ? QRectF(across - half, firstCut, width, lastCut - firstCut)
                              : QRectF(firstCut, across - half, lastCut - firstCut, width),
@@ -109,7 +117,7 @@ void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing, const Q
     // beside the exposed region are left out.
     const auto paintLines = [&](const auto& lines) {
         for (const LineShape& line : lines) {
-            if (exposed.intersects(boundsOf(line))) paintLine(painter, line);
+            if (exposed.intersects(boundsOf(line))) paintLine(painter, line, exposed);
         }
     };
     paintLines(drawing.axes);

@@ -26,9 +26,9 @@ WindowDrawing windowDrawingOf(const Form& form);
 void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing, const QRegion& exposed);
 
 // A line in DIP with the painter's pen (round caps, `width` DIP wide),
-// pixel for pixel as painter.drawLine() paints it, only faster when the
-// line is upright or level.
-void paintWideLine(QPainter& painter, const QLineF& line, int width);
+// pixel for pixel as painter.drawLine() paints it inside `exposed` (the
+// painter's clip), only faster when the line is upright or level.
+void paintWideLine(QPainter& painter, const QLineF& line, int width, const QRegion& exposed);
 
 // Where the items that differ lie, before and after, in DIP, pens included:
 // all that needs repainting when the drawing changes from one to the other.

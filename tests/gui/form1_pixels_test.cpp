@@ -157,21 +157,26 @@ TEST_F(Form1Pixels, EyeSurfaceShowsTheStartUpTraceAndEmptiesOnAClick) {
 
 // Upright and level impulse lines and axes are painted as two capped ends
 // and a rectangle: the very pixels of one stroke, wherever the twips put
-// them, at any ratio and either way round.
+// them, at any ratio and either way round, and within a repaint of a piece
+// of the line's middle, with or without its ends.
 TEST(WideLines, PaintAsTheirStrokePixelForPixel) {
-    const auto paint = [](qreal ratio, const QLineF& line, int width, bool stroke) {
+    const auto paint = [](qreal ratio, const QLineF& line, int width, const QRegion& exposed,
+                          bool stroke) {
         QImage image(qRound(160 * ratio), qRound(320 * ratio), QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::white);
         QPainter painter(&image);
+        painter.setClipRegion(exposed);
         painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         if (stroke) {
             painter.drawLine(line);
         } else {
-            paintWideLine(painter, line, width);
+            paintWideLine(painter, line, width, exposed);
         }
         return image;
     };
+    const QRegion whole(0, 0, 160, 320);
+    const QRegion middle = QRegion(20, 95, 100, 12) + QRegion(55, 0, 10, 320);
     for (qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
         for (int width : {3, 5}) {
             for (int twips = 0; twips < 15; ++twips) {
@@ -181,9 +186,19 @@ TEST(WideLines, PaintAsTheirStrokePixelForPixel) {
                                            QLineF(40 + at, 290 - at, 40 + at, 290 - length),
                                            QLineF(10 + at, 100 + at, 10 + length / 2, 100 + at),
                                            QLineF(150 - at, 60, 150 - length / 2 - at, 60)}) {
-                    ASSERT_EQ(paint(ratio, line, width, false), paint(ratio, line, width, true))
-                        << "ratio " << ratio << " width " << width << " twips " << twips << " line "
-                        << line.x1() << "," << line.y1() << " " << line.x2() << "," << line.y2();
+                    // Just beyond either end, where only its round cap reaches.
+                    const QPointF along = (line.p2() - line.p1()) / line.length();
+                    QRegion capsOnly;
+                    for (const QPointF& centre : {line.p1() - 2 * along, line.p2() + 2 * along}) {
+                        capsOnly += QRectF(centre - QPointF(1, 1), QSizeF(2, 2)).toAlignedRect();
+                    }
+                    for (const QRegion& exposed : {whole, middle, capsOnly}) {
+                        ASSERT_EQ(paint(ratio, line, width, exposed, false),
+                                  paint(ratio, line, width, exposed, true))
+                            << "ratio " << ratio << " width " << width << " twips " << twips
+                            << " line " << line.x1() << "," << line.y1() << " " << line.x2() << ","
+                            << line.y2() << " exposed " << exposed.rectCount() << " rectangles";
+                    }
                 }
             }
         }
