@@ -12,8 +12,7 @@ QIcon applicationIcon() {
     return icon;
 }
 
-void setApplicationIdentity(const QWidget& window) {
-    QGuiApplication::setWindowIcon(window.windowIcon());
+void setApplicationIdentity() {
     // The installed entry is tarvel-demo.desktop; Wayland and task bars match
     // the window to it by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvel-demo"));

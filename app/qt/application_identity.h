@@ -3,15 +3,15 @@
 // bar and the installed desktop entry show the same picture.
 
 #include <QIcon>
-#include <QWidget>
 
 namespace tarvel::view {
 
-// The project's icon at every size the package installs.
+// The project's icon at every size the package installs. The window sets it
+// on itself, and its dialogs take it from the window.
 QIcon applicationIcon();
 
-// Sets the desktop file name, and gives the application the window's icon
-// (shared, not read again) for any window without one; call once at start.
-void setApplicationIdentity(const QWidget& window);
+// Sets the desktop file name that task bars match the window to; call once
+// at start.
+void setApplicationIdentity();
 
 }  // namespace tarvel::view

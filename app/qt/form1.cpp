@@ -110,7 +110,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     form_ = std::make_unique<Form>(fromQColor(face));
 
     setWindowTitle(QString::fromStdString(form_->caption));
-    setWindowIcon(applicationIcon());
     setFixedSize(qRound(toDip(form_->clientWidth)), qRound(toDip(form_->clientHeight)));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, toQColor(form_->backColour));
@@ -354,6 +353,13 @@ void Form1::tick() {
 void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     paintWindowDrawing(painter, painted_, event->region());
+    // Reading the icon's seven sizes and handing them to the window system
+    // takes about as long as building the window: it waits until the first
+    // frame is on the screen.
+    if (!iconRequested_) {
+        iconRequested_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+    }
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -94,6 +94,7 @@ class Form1 : public QWidget {
     MirroredStrings mirrored_;
     std::array<int, kPathCount> mirroredStack_{};
     bool shownOnce_ = false;
+    bool iconRequested_ = false;
 };
 
 }  // namespace tarvel::view

@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     tarvel::view::Form1 window;  // with its own icon from the view's resources
-    tarvel::view::setApplicationIdentity(window);
+    tarvel::view::setApplicationIdentity();
     window.show();
     return application.exec();
 }

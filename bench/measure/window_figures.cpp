@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     tarvel::view::Form1 window;
-    tarvel::view::setApplicationIdentity(window);  // as the program itself starts
+    tarvel::view::setApplicationIdentity();  // as the program itself starts
     window.show();
     if (!waitUntilExposed(window)) return 1;
     const double startUpMs =

@@ -39,9 +39,12 @@ TEST_F(Form1Layout, WindowHasItsCaptionFixedSizeAndFaceColour) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     EXPECT_EQ(window->palette().color(QPalette::Window), face);
     EXPECT_EQ(form().backColour, RGB(face.red(), face.green(), face.blue()));
-    // The title bar and the task bar show the project's icon.
-    const QList<QSize> iconSizes = window->windowIcon().availableSizes();
-    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(256, 256)));
+    // The title bar and the task bar show the project's icon, from just
+    // after the first frame.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QList<QSize> iconSizes = window->windowIcon().availableSizes();
+        return iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(256, 256));
+    }));
 }
 
 TEST_F(Form1Layout, LabelsSitAtTheirPlacesWithTheirTextFontAndAlignment) {
