@@ -354,7 +354,7 @@ void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     paintWindowDrawing(painter, painted_, event->region());
     // Reading the icon's seven sizes and handing them to the window system
-    // takes about as long as building the window: it waits until the first
+    // takes half as long as building the window: it waits until the first
     // frame is on the screen.
     if (!iconRequested_) {
         iconRequested_ = true;
