@@ -51,10 +51,4 @@ void BandedRegion::unite(const BandedRegion& other) {
     empty_ = false;
 }
 
-PixelRect BandedRegion::bounds() const {
-    PixelRect all;
-    forEachRect([&all](const PixelRect& rect) { all.unite(rect); });
-    return all;
-}
-
 }  // namespace tarvel::pixels

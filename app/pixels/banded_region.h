@@ -23,8 +23,6 @@ class BandedRegion {
     void clear();
     void unite(const PixelRect& rect);
     void unite(const BandedRegion& other);
-    // One rectangle holding every band's span.
-    PixelRect bounds() const;
 
     // Calls visit(PixelRect) for each run of neighbouring bands with the
     // same span, left to right.
