@@ -58,6 +58,7 @@ struct ScrollBar : Box {
     int min = 0, max = 0, value = 0;
     int smallChange = 1, largeChange = 1;
     bool vertical = false;
+    bool tracking = true;  // reports each value while its thumb is dragged, not only on release
     bool visible = true;
     bool enabled = true;
 };

@@ -135,6 +135,9 @@ Form::Form(Colour faceColour) : caption(kApplicationTitle), backColour(faceColou
     vscSpectrumRange.value = 20;
     vscSpectrumRange.smallChange = 1;
     vscSpectrumRange.largeChange = 4;
+    // The range bar reacts to arrows, pages and the released thumb, not to
+    // the thumb while it is being dragged.
+    vscSpectrumRange.tracking = false;
 
     chkLinear = placed<CheckBox>(10920, 7260, 1635, 495);
     chkLinear.caption = "Log Plot";

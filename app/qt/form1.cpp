@@ -74,6 +74,7 @@ QScrollBar* makeBar(const ScrollBar& record, QWidget* parent) {
     bar->setSingleStep(record.smallChange);
     bar->setPageStep(record.largeChange);
     bar->setValue(record.value);
+    bar->setTracking(record.tracking);
     bar->setFocusPolicy(Qt::StrongFocus);
     // Qt's scroll bars invert their keys; on a horizontal bar that would
     // make the right arrow lower the value.
@@ -216,10 +217,7 @@ void Form1::buildBars() {
         setFadeValue(*form_, value);
         syncFromCore();
     });
-    // The range bar reacts to arrows, pages and the released thumb, not
-    // to the thumb while it is being dragged.
     vscSpectrumRange_ = makeBar(form_->vscSpectrumRange, this);
-    vscSpectrumRange_->setTracking(false);
     connect(vscSpectrumRange_, &QScrollBar::valueChanged, this, [this](int value) {
         setRangeValue(*form_, value);
         syncFromCore();

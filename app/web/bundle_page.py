@@ -17,13 +17,13 @@ def script_text(path):
     return pathlib.Path(path).read_text(encoding='utf-8').replace('</script', '<\\/script')
 
 
-def main(template, style, font, icon, logo, module, page, output):
+def main(template, style, font, icon, logo, module, output, *scripts):
     parts = {
         'STYLE': pathlib.Path(style).read_text(encoding='utf-8').replace('@FONT@', base64_of(font)),
         'ICON': base64_of(icon),
         'LOGO': base64_of(logo),
         'MODULE': script_text(module),
-        'PAGE': script_text(page),
+        'PAGE': '\n'.join(script_text(script) for script in scripts),
     }
     text = pathlib.Path(template).read_text(encoding='utf-8')
     # One pass over the template alone: the inserted texts are left as they are.
@@ -32,6 +32,6 @@ def main(template, style, font, icon, logo, module, page, output):
 
 
 if __name__ == '__main__':
-    if len(sys.argv) != 9:
-        sys.exit('usage: bundle_page.py TEMPLATE STYLE FONT ICON LOGO MODULE PAGE OUTPUT')
+    if len(sys.argv) < 9:
+        sys.exit('usage: bundle_page.py TEMPLATE STYLE FONT ICON LOGO MODULE OUTPUT SCRIPT...')
     main(*sys.argv[1:])

@@ -68,12 +68,15 @@ void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
     json.stringField("id", controlId(control));
     json.stringField("name", text.name);
     json.stringField("description", text.description);
-    const auto label = [&](const Label& l) {
+    // A statistic is a value field that the analysis fills: its name is its
+    // row's title, its description the figure with its unit.
+    const auto label = [&](const Label& l, bool statistic) {
         json.stringField("kind", "label");
         writeBox(json, l);
         json.stringField("caption", l.caption);
         json.stringField("align", alignName(l.align));
         writeFloat(json, "fontPt", l.fontPt);
+        json.booleanField("statistic", statistic);
         json.booleanField("visible", l.visible);
     };
     const auto button = [&](const CommandButton& b, const char* kind) {
@@ -93,6 +96,7 @@ void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
         json.integerField("value", s.value);
         json.integerField("smallChange", s.smallChange);
         json.integerField("largeChange", s.largeChange);
+        json.booleanField("tracking", s.tracking);
         writeShown(json, s.visible, s.enabled);
     };
     const auto toggle = [&](const CheckBox& c) {
@@ -113,13 +117,13 @@ void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
     };
     switch (control.kind) {
         case K::Label1:
-            label(form.label1);
+            label(form.label1, false);
             break;
         case K::Label2:
-            label(form.label2);
+            label(form.label2, false);
             break;
         case K::LblAt:
-            label(form.lblAt[i]);
+            label(form.lblAt[i], statisticsRowOf(control.index) != nullptr);
             break;
         case K::CmdSource:
             button(form.cmdSource[i], "marker");

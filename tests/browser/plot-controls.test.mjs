@@ -36,10 +36,88 @@ function canvasSeen(page, id) {
 async function pressOn(page, id, ...keys) {
   await page.focus(`#${id}`);
   for (const key of keys) await page.keyboard.press(key);
-  const value = await page.$eval(`#${id}`, (e) => Number(e.value));
+  const value = await page.$eval(`#${id}`, (e) => Number(e.getAttribute('aria-valuenow')));
   assert.equal(control(await records(page), id).value, value, `${id} shows the model's value`);
   return value;
 }
+
+// A part of a bar ('.arrow.less', '.track', '.thumb', ...) and its centre.
+async function barPart(page, id, part) {
+  const box = await (await page.$(`#${id} ${part}`)).boundingBox();
+  return { ...box, x: box.x + box.width / 2, y: box.y + box.height / 2 };
+}
+
+// The mouse takes the bar's thumb and moves it by (dx, dy) pixels.
+async function dragThumb(page, id, dx, dy, { release = true } = {}) {
+  const thumb = await barPart(page, id, '.thumb');
+  await page.mouse.move(thumb.x, thumb.y);
+  await page.mouse.down();
+  await page.mouse.move(thumb.x + dx, thumb.y + dy, { steps: 4 });
+  if (release) await page.mouse.up();
+}
+
+const barValue = async (page, id) => control(await records(page), id).value;
+
+test('the bars are scroll bars as the window\'s: arrows step small, the track a page, the thumb follows', async () => {
+  const { page, problems } = await openPage(browser);
+  const all = await records(page);
+  for (const id of ['hscFade', 'vscSpectrumRange']) {
+    const r = control(all, id);
+    const spoken = await page.$eval(`#${id}`, (e) => ['role', 'aria-orientation', 'aria-valuemin',
+      'aria-valuemax', 'aria-valuenow', 'tabindex'].map((a) => e.getAttribute(a)));
+    assert.deepEqual(spoken, ['scrollbar', r.kind === 'vbar' ? 'vertical' : 'horizontal',
+      String(r.min), String(r.max), String(r.value), '0'], id);
+  }
+  // The window's geometry: 14-pixel arrows, a thumb as long against the
+  // track as a page against the whole range, at its place for the value.
+  const thumbAt = async () => {
+    const [bar, thumb] = [await barPart(page, 'hscFade', ''), await barPart(page, 'hscFade', '.thumb')];
+    return [Math.round(thumb.x - thumb.width / 2 - (bar.x - bar.width / 2)), Math.round(thumb.width)];
+  };
+  assert.deepEqual(await thumbAt(), [14, 40]);
+
+  const more = await barPart(page, 'hscFade', '.arrow.more');
+  await page.mouse.click(more.x, more.y);
+  assert.equal(await barValue(page, 'hscFade'), 1, 'an arrow steps by the small change');
+  assert.deepEqual(await thumbAt(), [14 + 20, 40]);
+  const track = await barPart(page, 'hscFade', '.track');
+  await page.mouse.click(track.x + track.width / 2 - 5, track.y);
+  assert.equal(await barValue(page, 'hscFade'), 3, 'the track steps a page towards the click');
+  await page.mouse.click(track.x - track.width / 2 + 2, track.y);
+  assert.equal(await barValue(page, 'hscFade'), 1, 'and back');
+  const less = await barPart(page, 'hscFade', '.arrow.less');
+  await page.mouse.click(less.x, less.y);
+  await page.mouse.click(less.x, less.y);
+  assert.equal(await barValue(page, 'hscFade'), 0, 'an arrow stops at the end');
+
+  // Held on the track, the bar pages on until the thumb is under the pointer.
+  await page.mouse.move(track.x + track.width / 2 - 2, track.y);
+  await page.mouse.down();
+  await sleep(900);
+  assert.equal(await barValue(page, 'hscFade'), 5);
+  await page.mouse.up();
+
+  // The fading bar's thumb reports each value on its way; the range bar's
+  // only where it is let go.
+  await dragThumb(page, 'hscFade', -60, 0, { release: false });
+  assert.equal(await barValue(page, 'hscFade'), 2);
+  await page.mouse.move(more.x - 200, more.y, { steps: 2 });
+  assert.equal(await barValue(page, 'hscFade'), 0);
+  await page.mouse.up();
+  await dragThumb(page, 'vscSpectrumRange', 0, -70, { release: false });
+  assert.equal(await barValue(page, 'vscSpectrumRange'), 20, 'nothing while held');
+  assert.equal(await page.$eval('#vscSpectrumRange', (e) => e.getAttribute('aria-valuenow')), '9',
+    'the thumb shows where it will land');
+  await page.mouse.up();
+  assert.equal(await barValue(page, 'vscSpectrumRange'), 9);
+
+  // A finger on an arrow steps as the mouse does.
+  const up = await barPart(page, 'vscSpectrumRange', '.arrow.less');
+  await page.touchscreen.tap(up.x, up.y);
+  assert.equal(await barValue(page, 'vscSpectrumRange'), 8);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
 
 test('Start ticks about every 100 ms; Reset stops the timer and switches every path off', async () => {
   const { page, problems } = await openPage(browser);
@@ -91,9 +169,8 @@ test('the fading bar runs 0..5, arrows step 1 and pages 2; fading shows frames f
   assert.equal(await pressOn(page, 'hscFade', 'PageDown', 'PageDown'), 0);
   assert.deepEqual(await fading(), [true, 'hidden']);
 
-  // The mouse on the bar's far end sets the fastest fading.
-  const bar = await (await page.$('#hscFade')).boundingBox();
-  await page.mouse.click(bar.x + bar.width - 2, bar.y + bar.height / 2);
+  // The thumb dragged to the bar's far end sets the fastest fading.
+  await dragThumb(page, 'hscFade', 200, 0);
   assert.equal(control(await records(page), 'hscFade').value, 5);
   await page.close();
 });
@@ -148,9 +225,8 @@ test('"Log Plot" and "Memory" toggle, the range bar runs 0..20, each redraws the
   assert.equal(await pressOn(page, 'vscSpectrumRange', 'PageUp'), 15);
   assert.equal(await pressOn(page, 'vscSpectrumRange', 'PageUp', 'PageUp', 'PageUp', 'PageUp'), 0);
   assert.equal(await pressOn(page, 'vscSpectrumRange', 'PageDown', 'ArrowDown'), 5);
-  // Let go at its bottom end, the mouse sets the largest range.
-  const bar = await (await page.$('#vscSpectrumRange')).boundingBox();
-  await page.mouse.click(bar.x + bar.width / 2, bar.y + bar.height - 2);
+  // Its thumb let go at the bottom end sets the largest range.
+  await dragThumb(page, 'vscSpectrumRange', 0, 200);
   assert.equal(control(await records(page), 'vscSpectrumRange').value, 20);
   await page.close();
 });

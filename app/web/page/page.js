@@ -8,6 +8,10 @@
   const LONG_PRESS_MS = 500;
   const SURFACES = ['picIndividual', 'picCombo', 'picSumGraph', 'picSpectrum'];
   const BUTTON_CODES = [1, 4, 2];  // left, middle, right as the core numbers them
+  const BAR_ACTIONS = {
+    hscFade: (model, value) => model.setFade(value),
+    vscSpectrumRange: (model, value) => model.setRange(value),
+  };
 
   const form = document.getElementById('Form1');
   const stage = document.getElementById('stage');
@@ -20,6 +24,7 @@
   let records = null;
   let stopped = false;
   const elements = new Map();
+  const scrollBars = new Map();
   const pendingMessages = [];
   const surfaces = [];
 
@@ -58,9 +63,12 @@
     let element;
     switch (record.kind) {
       case 'label':
-        element = document.createElement('div');
+        // A statistic is read by its row's title and its figure; any other
+        // label by its caption, as its text.
+        element = document.createElement(record.statistic ? 'output' : 'div');
         element.className = 'label';
         element.style.textAlign = record.align;
+        if (record.statistic) element.setAttribute('aria-live', 'off');
         break;
       case 'marker':
         element = document.createElement('button');
@@ -74,14 +82,13 @@
         element.className = record.kind;
         break;
       case 'hbar':
-      case 'vbar':
-        element = document.createElement('input');
-        element.type = 'range';
-        element.className = record.kind;
-        element.min = record.min;
-        element.max = record.max;
-        element.step = 1;
+      case 'vbar': {
+        const send = BAR_ACTIONS[record.id];
+        const bar = createScrollBar(record, px, (value) => act(() => send(model, value)));
+        scrollBars.set(record.id, bar);
+        element = bar.element;
         break;
+      }
       case 'list':
         element = document.createElement('select');
         element.className = 'list';
@@ -90,7 +97,6 @@
         element = document.createElement('img');
         element.className = 'image';
         element.src = document.getElementById('logoPicture').src;
-        element.alt = '';
         break;
       case 'picture':
         element = document.createElement('canvas');
@@ -128,12 +134,20 @@
     form.style.height = `${px(r.clientHeight)}px`;
     form.style.backgroundColor = r.backColour;
     drawing.setAttribute('viewBox', `0 0 ${px(r.clientWidth)} ${px(r.clientHeight)}`);
-    // Labels lie lowest, then the window's drawing, then the controls.
-    const order = (c) => (c.kind === 'label' || c.kind === 'image' ? 0 : 1);
-    const controls = [...r.controls].sort((a, b) => order(a) - order(b));
+    // Labels lie lowest, then the window's drawing, then the controls. The
+    // controls stand in the document in the window's focus order, so Tab
+    // visits them as the window does; where two overlap, the later one in
+    // that order lies on top, as in the window.
+    const order = (c) => {
+      if (c.kind === 'label' || c.kind === 'image') return -1;
+      const stop = r.tabOrder.indexOf(c.id);
+      return stop < 0 ? r.tabOrder.length : stop;
+    };
+    const controls = r.controls.map((c, k) => ({ c, k }))
+      .sort((a, b) => order(a.c) - order(b.c) || a.k - b.k).map(({ c }) => c);
     let drawingPlaced = false;
     for (const record of controls) {
-      if (order(record) === 1 && !drawingPlaced) {
+      if (order(record) >= 0 && !drawingPlaced) {
         form.appendChild(drawing);
         drawingPlaced = true;
       }
@@ -141,7 +155,7 @@
     }
     for (const record of r.lines) elements.set(record.id, makeLine(record));
     form.appendChild(outline);
-    r.tabOrder.forEach((id, k) => elements.get(id).setAttribute('tabindex', String(k + 1)));
+    for (const id of r.tabOrder) elements.get(id).setAttribute('tabindex', '0');
     outline.setAttribute('aria-label', r.dropPlaceName);
     SURFACES.forEach((id, k) => {
       const canvas = elements.get(id);
@@ -182,7 +196,8 @@
     place(element, record);
     element.hidden = !record.visible;
     if ('enabled' in record) element.disabled = !record.enabled;
-    setAttribute(element, 'aria-label', record.name);
+    if (record.kind === 'image') element.alt = record.name;
+    else if (record.kind !== 'label' || record.statistic) setAttribute(element, 'aria-label', record.name);
     setAttribute(element, 'aria-description', record.description);
     switch (record.kind) {
       case 'label':
@@ -204,7 +219,7 @@
         break;
       case 'hbar':
       case 'vbar':
-        if (Number(element.value) !== record.value) element.value = String(record.value);
+        scrollBars.get(record.id).mirror(record);
         break;
       case 'list': {
         const same = element.options.length === record.items.length &&
@@ -436,35 +451,6 @@
     });
   }
 
-  // The bars step as the desktop's scroll bars do: the fading bar's arrows
-  // by 1 and its pages by 2; the range bar's by 1 and 4, up being less.
-  function connectBar(id, send) {
-    const bar = elements.get(id);
-    const record = () => records.controls.find((c) => c.id === id);
-    const vertical = bar.classList.contains('vbar');
-    bar.addEventListener('keydown', (event) => {
-      const r = record();
-      const more = vertical ? ['ArrowDown', 'ArrowRight'] : ['ArrowRight', 'ArrowUp'];
-      const less = vertical ? ['ArrowUp', 'ArrowLeft'] : ['ArrowLeft', 'ArrowDown'];
-      const pageMore = vertical ? 'PageDown' : 'PageUp';
-      const pageLess = vertical ? 'PageUp' : 'PageDown';
-      let value = null;
-      if (more.includes(event.key)) value = r.value + r.smallChange;
-      else if (less.includes(event.key)) value = r.value - r.smallChange;
-      else if (event.key === pageMore) value = r.value + r.largeChange;
-      else if (event.key === pageLess) value = r.value - r.largeChange;
-      else if (event.key === 'Home') value = r.min;
-      else if (event.key === 'End') value = r.max;
-      if (value === null) return;
-      event.preventDefault();
-      value = Math.min(r.max, Math.max(r.min, value));
-      bar.value = String(value);
-      act(() => send(value));
-    });
-    // The fading bar follows its thumb; the range bar reacts when it is let go.
-    bar.addEventListener(vertical ? 'change' : 'input', () => act(() => send(Number(bar.value))));
-  }
-
   function connectEvents() {
     for (let i = 0; i < 8; ++i) connectMarker(i);
     elements.get('cmdRand').addEventListener('click', () => act(() => model.clickRandom()));
@@ -473,8 +459,6 @@
     }
     elements.get('chkLinear').addEventListener('click', () => act(() => model.clickLinear()));
     elements.get('chkMemory').addEventListener('click', () => act(() => model.clickMemory()));
-    connectBar('hscFade', (value) => model.setFade(value));
-    connectBar('vscSpectrumRange', (value) => model.setRange(value));
     const list = elements.get('cmbSymbol');
     list.addEventListener('change', () => act(() => model.chooseSymbol(list.selectedIndex)));
     SURFACES.forEach((id, k) => {

@@ -51,10 +51,13 @@ async function domStorm(seed, count) {
     () => click(byId('cmdRand'), 0),
     () => key(byId(pick(['hscFade', 'vscSpectrumRange'])),
       pick(['ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'PageUp', 'PageDown', 'Home', 'End'])),
-    () => {
+    () => {  // a press on an arrow, the track or the thumb, moved, let go or not
       const bar = byId(pick(['hscFade', 'vscSpectrumRange']));
-      bar.value = String(Math.floor(random() * 25) - 2);
-      bar.dispatchEvent(new Event(pick(['input', 'change']), { bubbles: true }));
+      const part = pick([...bar.querySelectorAll('.arrow, .track, .thumb')]);
+      const id = ++pointerId;
+      pointer(part, 'pointerdown', { button: 0, pointerId: id, ...point() });
+      pointer(bar, 'pointermove', { pointerId: id, ...point() });
+      if (random() < 0.8) pointer(bar, pick(['pointerup', 'pointercancel']), { pointerId: id, ...point() });
     },
     () => {
       const list = byId('cmbSymbol');
