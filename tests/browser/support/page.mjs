@@ -1,70 +1,79 @@
-// Opens the self-contained page in Debian's headless chromium through
-// puppeteer-core, and watches it for console errors and uncaught exceptions.
+// Opens the self-contained page in one of three engines, chosen by
+// TARVEL_ENGINE: chromium (over CDP) and firefox (over WebDriver BiDi), both
+// through puppeteer-core, or webkit (WebKitGTK through its WebDriver, see
+// webkit-page.mjs). Every engine gives the same page interface, a subset of
+// puppeteer's Page: evaluate, $eval, $$eval, $(...).boundingBox, click,
+// focus, select, title, keyboard, mouse, touchscreen and close; `problems`
+// collects console errors, warnings and uncaught exceptions.
 // Paths come from the environment (CTest passes them), with defaults for a
 // run by hand from the source tree:
 //   TARVEL_PAGE      build/web/tarvel-demo.html
 //   TARVEL_CHROMIUM  /usr/bin/chromium
+//   TARVEL_FIREFOX   /usr/bin/firefox-esr
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
+import { fileURLToPath } from 'node:url';
+import * as puppeteerPages from './puppeteer-page.mjs';
+import * as webkitPages from './webkit-page.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const sourceRoot = path.resolve(here, '../../..');
 export const pagePath = process.env.TARVEL_PAGE || path.join(sourceRoot, 'build/web/tarvel-demo.html');
-const chromiumPath = process.env.TARVEL_CHROMIUM || '/usr/bin/chromium';
+export const engine = process.env.TARVEL_ENGINE || 'chromium';
+if (!['chromium', 'firefox', 'webkit'].includes(engine)) {
+  throw new Error(`TARVEL_ENGINE is "${engine}": chromium, firefox or webkit`);
+}
 
 // The window is 953 x 701 px; an odd-width viewport leaves the centred form
 // at a whole pixel, so pointer positions map to whole twips.
 export const VIEWPORT = { width: 1001, height: 720 };
 
-async function loadPuppeteer() {
-  try {
-    return (await import('puppeteer-core')).default;
-  } catch (error) {
-    throw new Error(
-      `puppeteer-core is not installed (${error.code || error.message}): run "npm ci" in tests/browser`);
-  }
-}
-
 export async function launchBrowser() {
-  const puppeteer = await loadPuppeteer();
   if (!fs.existsSync(pagePath)) throw new Error(`no page at ${pagePath}: build the web preset first`);
-  if (!fs.existsSync(chromiumPath)) throw new Error(`no chromium at ${chromiumPath}: install Debian's chromium`);
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvel-chromium-'));
-  const args = ['--disable-gpu', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`,
-    // Timers of a page in the background must not be slowed down under test.
-    '--disable-background-timer-throttling', '--disable-renderer-backgrounding'];
-  if (process.getuid && process.getuid() === 0) args.push('--no-sandbox');
-  const browser = await puppeteer.launch({ executablePath: chromiumPath, headless: true, args });
-  profiles.set(browser, profile);
-  return browser;
+  const browser = engine === 'webkit' ? await webkitPages.launch(pagePath) : await puppeteerPages.launch(engine);
+  return { engine, browser };
 }
 
-const profiles = new WeakMap();
-
-export async function closeBrowser(browser) {
-  if (!browser) return;
-  await browser.close();
-  fs.rmSync(profiles.get(browser), { recursive: true, force: true, maxRetries: 3 });
+export async function closeBrowser(launched) {
+  if (!launched) return;
+  await (engine === 'webkit' ? webkitPages.close(launched.browser) : puppeteerPages.close(launched.browser));
 }
 
-// A fresh tab with the page loaded and ready. `problems` collects every
-// console error and uncaught exception for the test to check.
-export async function openPage(browser, { ratio = 1, touch = false } = {}) {
-  const page = await browser.newPage();
-  const problems = [];
-  page.on('console', (message) => {
-    if (message.type() === 'error' || message.type() === 'warn') {
-      problems.push(`console ${message.type()}: ${message.text()}`);
+// A fresh page, loaded and ready, and the list of its problems.
+export async function openPage(launched, { ratio = 1, touch = false } = {}) {
+  const options = { ratio, touch, viewport: VIEWPORT };
+  const opened = engine === 'webkit' ? await webkitPages.openPage(launched.browser, options)
+    : await puppeteerPages.openPage(launched.browser, engine, pagePath, options);
+  const actual = await opened.page.evaluate(() => window.devicePixelRatio);
+  if (actual !== ratio) throw new Error(`${engine} shows the page at a device pixel ratio of ${actual}, not ${ratio}`);
+  return opened;
+}
+
+const axePath = fileURLToPath(new URL('../node_modules/axe-core/axe.min.js', import.meta.url));
+
+// axe-core in the page, once.
+export async function injectAxe(page) {
+  if (await page.evaluate(() => typeof window.axe === 'object')) return;
+  await page.evaluate(fs.readFileSync(axePath, 'utf8'));
+}
+
+// What a screen reader hears for an element: its accessible name as axe
+// computes it, and its description.
+export async function accessibleText(page, selector) {
+  await injectAxe(page);
+  return page.$eval(selector, (e) => {
+    const described = (e.getAttribute('aria-describedby') || '').split(/\s+/).filter(Boolean)
+      .map((id) => document.getElementById(id)?.textContent.trim()).join(' ');
+    // axe reads a tree of the document it makes once: made afresh for each
+    // question, it sees the page as it is now.
+    window.axe.setup();
+    try {
+      return { name: window.axe.commons.text.accessibleText(e),
+        description: described || e.getAttribute('aria-description') || '' };
+    } finally {
+      window.axe.teardown();
     }
   });
-  page.on('pageerror', (error) => problems.push(`uncaught: ${error.message}`));
-  await page.setViewport({ ...VIEWPORT, deviceScaleFactor: ratio, hasTouch: touch });
-  await page.goto(pathToFileURL(pagePath).href);
-  await page.waitForFunction(() => document.body.dataset.ready === 'true', { timeout: 20000 });
-  return { page, problems };
 }
 
 // The window's records as the page last mirrored them.
