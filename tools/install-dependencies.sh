@@ -24,8 +24,10 @@ fi
 if [ "$purpose" = test ]; then
   packages+=(clang clang-format libclang-rt-14-dev valgrind libfftw3-dev appstream desktop-file-utils)
   packages+=("${web_packages[@]}")
-  # The browser tests: Debian's chromium, driven by puppeteer-core from npm.
-  packages+=(chromium)
+  # The browser tests in three engines: chromium and firefox-esr, driven by
+  # puppeteer-core from npm, and WebKitGTK through its WebDriver on an Xvfb
+  # display, its mouse given by xdotool.
+  packages+=(chromium firefox-esr webkit2gtk-driver xvfb xdotool)
   # A node installed from elsewhere brings its own npm; Debian's would clash.
   command -v npm >/dev/null || packages+=(npm)
 fi
