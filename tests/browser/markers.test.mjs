@@ -153,6 +153,9 @@ test('"Random" scatters every marker over the diagram, each time elsewhere', asy
   await page.close();
 });
 
+// Chromium's touches are CDP's, Firefox's WebDriver BiDi touch pointers. In
+// WebKit they are pointer events dispatched in the page, a tap followed by
+// its click: WebKitWebDriver turns touch actions into a mouse.
 test('touch: a long press drags the marker, a tap is a click', async () => {
   const { page, problems } = await openPage(browser, { touch: true });
   const centre = async (id) => {
