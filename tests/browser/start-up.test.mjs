@@ -3,8 +3,9 @@
 // captions, value fields, parked markers, focus order and accessible names.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
+import { setTimeout as sleep } from 'node:timers/promises';
 import {
-  accessibleText, closeBrowser, control, launchBrowser, openPage, records,
+  accessibleText, closeBrowser, control, injectAxe, launchBrowser, openPage, records,
 } from './support/page.mjs';
 
 let browser;
@@ -111,5 +112,32 @@ test('a screen reader hears the desktop\'s names and each marker\'s state', asyn
   const { description } = await spoken('#cmdSource-7');
   assert.match(description, /^on, delay \d+\.\d\d µs, relative power \d+\.\d\d$/);
   assert.notEqual(description, 'on, delay 0.00 µs, relative power 0.00');
+  await page.close();
+});
+
+// axe-core's rules for WCAG 2.1 A and AA and its best practices, over the
+// page at rest, with every path on, and while the animation runs.
+test('an outside accessibility audit finds nothing, at rest, with paths on and animating', async () => {
+  const { page, problems } = await openPage(browser);
+  const audit = async (when) => {
+    await injectAxe(page);
+    const violations = await page.evaluate(async () => {
+      const result = await window.axe.run(document, { runOnly: { type: 'tag',
+        values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'] } });
+      return result.violations.map((v) => `${v.id} (${v.impact}): ${v.nodes.map((n) => n.target).join(', ')}`);
+    });
+    assert.deepEqual(violations, [], when);
+  };
+  await audit('after start-up');
+  await page.click('#cmdRand');
+  for (let i = 0; i < 8; ++i) {
+    await page.click(`#cmdSource-${i}`);
+    await page.click(`#cmdSource-${i}`);
+  }
+  await audit('after Random with every path on');
+  await page.click('#cmdGo-0');
+  await sleep(300);
+  await audit('while animating');
+  assert.deepEqual(problems, []);
   await page.close();
 });
