@@ -65,8 +65,7 @@ AccessibleText accessibleTextOf(const Form& form, ControlRef control) {
             return {"Fading speed", "0 is no fading, 5 the fastest"};
         case ControlKind::VscSpectrumRange:
             return {"Plot range", "Range of the frequency response's vertical axis"};
-        // Linux readers take a combo box's name from its item and its title
-        // from the label that labels it.
+        // Named by the label that titles it; its item is its value.
         case ControlKind::CmbSymbol:
             return {form.lblAt[kSymbolTimeTitle].caption, "in \u00b5s"};
         case ControlKind::ImgZelm:

@@ -54,6 +54,23 @@ class Form1Accessibility : public WindowTest {
     QString description(int marker) {
         return read(window->marker(marker), QAccessible::Description);
     }
+    // The combo box's value as AT-SPI readers take it, from its text.
+    QString symbolText() {
+        QAccessibleInterface* iface =
+            QAccessible::queryAccessibleInterface(window->widgetFor({K::CmbSymbol, 0}));
+        QAccessibleTextInterface* text = iface ? iface->textInterface() : nullptr;
+        return text ? text->text(0, text->characterCount()) : QStringLiteral("<no text>");
+    }
+    // The window's children a reader meets under the drop place's name.
+    std::vector<QAccessibleInterface*> dropPlaces() {
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window.get());
+        std::vector<QAccessibleInterface*> found;
+        for (int i = 0; i < root->childCount(); ++i) {
+            if (root->child(i)->text(QAccessible::Name) == "Drop place")
+                found.push_back(root->child(i));
+        }
+        return found;
+    }
 };
 
 TEST_F(Form1Accessibility, TreeReachesEveryControlAndEachHasAName) {
@@ -63,9 +80,16 @@ TEST_F(Form1Accessibility, TreeReachesEveryControlAndEachHasAName) {
     std::vector<QAccessibleInterface*> tree;
     walk(root, tree);
 
+    EXPECT_EQ(root->role(), QAccessible::Window);
     std::set<QObject*> reached;
     for (QAccessibleInterface* iface : tree) {
         reached.insert(iface->object());
+        // Shown or not (the symbol list opens later), what takes the focus
+        // says what it is.
+        if (iface->state().focusable) {
+            EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty())
+                << iface->object()->metaObject()->className();
+        }
         // Whatever a tool can reach in the window carries a name.
         // (The combo box's list lives in a popup that is not shown.)
         if (iface->object() != nullptr && iface->object()->isWidgetType() && iface != root &&
@@ -92,10 +116,12 @@ TEST_F(Form1Accessibility, ControlsAreNamedForWhatTheyShow) {
     EXPECT_EQ(name({K::PicSpectrum, 0}), "Frequency response");
     EXPECT_EQ(name({K::HscFade, 0}), "Fading speed");
     EXPECT_EQ(name({K::VscSpectrumRange, 0}), "Plot range");
-    // A combo box reads its current item as its name; its title comes
-    // through the label that labels it.
+    // The combo box is named by its title and its item is its value; Qt's
+    // own would name it "1.0", which is all a reader would say.
     QWidget* symbol = window->widgetFor({K::CmbSymbol, 0});
-    EXPECT_EQ(symbol->accessibleName(), "Symbol Time");
+    EXPECT_EQ(read(symbol, QAccessible::Name), "Symbol Time");
+    EXPECT_EQ(read(symbol, QAccessible::Value), "1.0");
+    EXPECT_EQ(symbolText(), "1.0");
     bool labelled = false;
     for (const auto& [other, relation] :
          QAccessible::queryAccessibleInterface(symbol)->relations(QAccessible::Label)) {
@@ -180,6 +206,33 @@ TEST_F(Form1Accessibility, KeysMoveTheDescribedPlace) {
     const QString moved = description(7);
     EXPECT_NE(moved, QString::fromUtf8("off, delay 0.00 \u00b5s, relative power 0.00"));
     EXPECT_TRUE(moved.startsWith("off, delay 0.00")) << moved.toStdString();
+}
+
+TEST_F(Form1Accessibility, SymbolValueFollowsTheChoiceUnderTheSameName) {
+    QWidget* symbol = window->widgetFor({K::CmbSymbol, 0});
+    symbol->setFocus();
+    QTest::keyClick(symbol, Qt::Key_Down);
+    EXPECT_EQ(read(symbol, QAccessible::Name), "Symbol Time");
+    EXPECT_EQ(read(symbol, QAccessible::Value), "2.0");
+    EXPECT_EQ(symbolText(), "2.0");
+}
+
+// The outline that follows a dragged marker is no place while nothing is
+// dragged: a reader meets it only during a drag, with the outline's box.
+TEST_F(Form1Accessibility, DropPlaceIsInTheTreeOnlyWhileADragShowsIt) {
+    EXPECT_TRUE(dropPlaces().empty());
+    MarkerButton* marker = window->marker(7);
+    press(marker, Qt::RightButton);
+    const QPoint target = marker->mapFrom(window.get(), QPoint(100, 133));
+    moveTo(marker, target);
+    const std::vector<QAccessibleInterface*> shown = dropPlaces();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0]->rect().size(), QSize(25, 25));
+    EXPECT_EQ(shown[0]->rect().center(), window->mapToGlobal(QPoint(100, 133)));
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(root->child(root->indexOfChild(shown[0])), shown[0]);
+    release(marker, Qt::RightButton, target);
+    EXPECT_TRUE(dropPlaces().empty());
 }
 
 TEST_F(Form1Accessibility, ToggleNameFollowsItsCaption) {
