@@ -142,6 +142,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 }
 
 Form1::~Form1() {
+    // Closing mid-drag hides the markers once the records are gone; their
+    // end of the drag must not reach them.
+    for (MarkerButton* marker : markers_) marker->disconnect(this);
     // The surfaces go with the widgets; the records must not point at them.
     for (ControlKind kind : {ControlKind::PicIndividual, ControlKind::PicCombo,
                              ControlKind::PicSumGraph, ControlKind::PicSpectrum}) {

@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,12 +48,44 @@ void MarkerButton::setFaceColour(const QColor& colour) {
 
 void MarkerButton::beginDrag() {
     dragging_ = true;
-    grabMouse();
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void MarkerButton::endDrag() {
     dragging_ = false;
-    releaseMouse();
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+// A popup that opens mid-drag (a key can open the symbol list) ends the
+// press's hold on the pointer: the moves and the release then go to the
+// widget under the pointer, and the drag follows them there. A release in
+// another window (the popup) ends the drag with no drop.
+bool MarkerButton::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == this || !watched->isWidgetType() ||
+        (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)) {
+        return false;
+    }
+    const auto* widget = static_cast<QWidget*>(watched);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool rightReleased =
+        type == QEvent::MouseButtonRelease && mouse->button() == Qt::RightButton;
+    if (widget->window() != window()) {
+        if (rightReleased) {
+            endDrag();
+            emit dragLost();
+        }
+        return false;
+    }
+    const QPointF at =
+        parentWidget()->mapFrom(window(), widget->mapTo(window(), mouse->position()));
+    if (type == QEvent::MouseMove) {
+        emit dragMovedTo(at);
+    } else if (rightReleased) {
+        endDrag();
+        emit dragReleasedAt(at);
+    }
+    return true;
 }
 
 QPointF MarkerButton::parentPos(const QMouseEvent* event) const {

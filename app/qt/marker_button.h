@@ -18,8 +18,12 @@ class MarkerButton : public QPushButton {
     QColor faceColour() const { return face_; }
     void setFaceColour(const QColor& colour);
 
-    // Keeps the pointer until the right button comes up: moves and the
-    // release are reported in the parent's coordinates.
+    // Follows the pointer until the right button comes up: moves and the
+    // release are reported in the parent's coordinates. No grab is taken
+    // (Wayland grants one to popups only): while the button is held, every
+    // platform sends the moves and the release to the widget that took the
+    // press, even outside the window, and those that reach other widgets of
+    // the window meanwhile are taken too.
     void beginDrag();
     bool isDragging() const { return dragging_; }
 
@@ -41,6 +45,7 @@ class MarkerButton : public QPushButton {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QPointF parentPos(const QMouseEvent* event) const;
