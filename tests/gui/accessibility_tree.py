@@ -1,0 +1,183 @@
+#!/usr/bin/python3
+"""What a screen reader hears from the real program: starts it under Xvfb on
+Qt's xcb platform, reads its accessibility tree over AT-SPI with pyatspi (the
+client library Orca is built on) and checks the names, values and boxes.
+
+Run on a private session bus:  dbus-run-session -- /usr/bin/python3 THIS PROGRAM
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+try:
+    import pyatspi
+except ImportError:
+    sys.exit("FAIL: pyatspi is missing (Debian package python3-pyatspi)")
+
+START_TIMEOUT_S = 20
+PARKED = "off, delay 0.00 \u00b5s, relative power 0.00"
+
+
+def start_xvfb():
+    if shutil.which("Xvfb") is None:
+        sys.exit("FAIL: Xvfb is missing (Debian package xvfb)")
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    # Xvfb writes its display number once it accepts clients.
+    with os.fdopen(read_end) as pipe:
+        number = pipe.readline().strip()
+    if not number:
+        xvfb.kill()
+        sys.exit("FAIL: Xvfb did not start")
+    return xvfb, ":" + number
+
+
+def find_application(pid):
+    """The program's application object, once its window is on the bus."""
+    deadline = time.monotonic() + START_TIMEOUT_S
+    while time.monotonic() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            try:
+                if app is not None and app.get_process_id() == pid and app.childCount > 0 \
+                        and app[0].childCount > 0:
+                    return app
+            except Exception:  # an application that went away meanwhile
+                pass
+        time.sleep(0.05)
+    return None
+
+
+class Node:
+    def __init__(self, acc, parent):
+        self.parent = parent
+        self.role = acc.getRoleName()
+        self.name = acc.name or ""
+        self.description = acc.description or ""
+        states = acc.getState()
+        self.focusable = states.contains(pyatspi.STATE_FOCUSABLE)
+        self.showing = states.contains(pyatspi.STATE_SHOWING)
+        try:
+            box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            self.size = (box.width, box.height)
+        except NotImplementedError:  # the application object has no box
+            self.size = None
+        try:
+            self.text = acc.queryText().getText(0, -1)
+        except NotImplementedError:
+            self.text = None
+        self.labelled_by = [
+            relation.getTarget(i).name for relation in acc.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(relation.getNTargets())]
+        self.children = [Node(child, self) for child in acc]
+
+    def walk(self):
+        yield self
+        for child in self.children:
+            yield from child.walk()
+
+    def inside(self, role):
+        node = self.parent
+        while node is not None and node.role != role:
+            node = node.parent
+        return node is not None
+
+    def __str__(self):
+        return f"{self.role} {self.name!r} {self.description!r} {self.size}" + \
+            (" focusable" if self.focusable else "") + (" showing" if self.showing else "") + \
+            (f" text {self.text!r}" if self.text is not None else "")
+
+
+def check(app):
+    failures = []
+
+    def expect(condition, message):
+        if not condition:
+            failures.append(message)
+
+    windows = app.children
+    expect([(w.role, w.name) for w in windows] == [("frame", "Tarvel Demo")],
+           f"one window, a frame named 'Tarvel Demo': {[str(w) for w in windows]}")
+    nodes = [node for window in windows for node in window.walk()]
+
+    def named(role, name):
+        return [n for n in nodes if n.role == role and n.name == name]
+
+    for i in range(1, 9):
+        markers = named("push button", f"Path {i}")
+        expect(len(markers) == 1, f"one marker 'Path {i}': {len(markers)}")
+        for marker in markers:
+            expect(marker.description == PARKED, f"Path {i} reads {marker.description!r}")
+            expect(marker.showing and marker.size == (25, 25), f"Path {i}'s box: {marker}")
+
+    combos = [n for n in nodes if n.role == "combo box"]
+    expect(len(combos) == 1, f"one combo box: {[str(c) for c in combos]}")
+    for combo in combos:
+        expect(combo.name == "Symbol Time", f"the combo box is named {combo.name!r}")
+        expect(combo.text == "1.0", f"the combo box's value reads {combo.text!r}")
+        expect(combo.description == "in \u00b5s", f"the combo box's unit: {combo.description!r}")
+        expect(combo.labelled_by == ["Symbol Time"], f"labelled by {combo.labelled_by}")
+
+    for name, description in [("Fading speed", "0 is no fading, 5 the fastest"),
+                              ("Plot range", "Range of the frequency response's vertical axis")]:
+        bars = named("scroll bar", name)
+        expect(len(bars) == 1, f"one scroll bar {name!r}: {len(bars)}")
+        expect(all(b.description == description for b in bars), f"{name!r} describes itself")
+
+    for node in nodes:
+        if node.focusable:
+            expect(node.name != "", f"a focusable element without a name: {node}")
+        if node.showing:
+            expect(node.size[0] > 0 and node.size[1] > 0, f"a shown element with no box: {node}")
+        else:
+            # Only the symbol list, closed until it is opened, may be absent.
+            expect(node.inside("combo box"), f"an element that is not shown: {node}")
+        expect(node.name != "Drop place", f"a drop place while nothing is dragged: {node}")
+    return failures, nodes
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(f"usage: dbus-run-session -- {sys.argv[0]} PROGRAM")
+    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
+        sys.exit("FAIL: no session bus; run under dbus-run-session")
+    began = time.monotonic()
+    xvfb, display = start_xvfb()
+    runtime = tempfile.mkdtemp()
+    environment = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=runtime)
+    environment.pop("WAYLAND_DISPLAY", None)
+    environment.pop("QT_SCALE_FACTOR", None)
+    program = subprocess.Popen([sys.argv[1]], env=environment)
+    try:
+        acc = find_application(program.pid)
+        if acc is None:
+            return f"FAIL: the program did not show on the accessibility bus in {START_TIMEOUT_S} s"
+        failures, nodes = check(Node(acc, None))
+        if failures:
+            print("What the tree holds:")
+            for node in nodes:
+                print("  ", node)
+            return "FAIL:\n  " + "\n  ".join(failures)
+        print(f"{len(nodes)} elements read in {time.monotonic() - began:.1f} s")
+        return 0
+    finally:
+        for process in (program, xvfb):
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        shutil.rmtree(runtime, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
