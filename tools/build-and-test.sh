@@ -3,6 +3,7 @@
 # offscreen platform: no display needed):
 #   0. every C++ source formatted as clang-format 14 writes it;
 #   1. the release build: every test, the soak included;
+#   1b. the window's Qt tests again on Wayland, in a headless Weston;
 #   2. the web build (emscripten): the core's tests under node, the web
 #      scenario runner held against the native one of stage 1, and the
 #      self-contained page driven in headless Chromium;
@@ -23,6 +24,10 @@ stage "release build and tests"
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$jobs"
 ctest --preset release -j"$jobs"
+
+stage "the window's tests on Wayland (headless Weston)"
+tools/run-under-weston.sh build/release/tests/gui/gui_tests --gtest_brief=1
+tools/run-under-weston.sh build/release/tests/gui_storm/window_storm_test --gtest_brief=1
 
 stage "web build and tests"
 cmake --preset web >/dev/null
@@ -47,4 +52,4 @@ cmake --build --preset fuzz -j"$jobs"
 build/fuzz/tests/fuzz/script_fuzzer -runs=0 tests/fuzz/corpus
 
 echo
-echo "stages: 6 passed, 0 failed"
+echo "stages: 7 passed, 0 failed"

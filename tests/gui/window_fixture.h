@@ -23,6 +23,16 @@ QStringList takeWarnings();
 // The expected widget rectangle of a control record, in DIP.
 QRect dipRectOfTwips(float left, float top, float width, float height);
 
+// Wayland gives a client no way to read back the screen (a window grab comes
+// back empty): the tests that judge what reached the screen run elsewhere.
+bool screenCanBeRead();
+#define SKIP_WHERE_THE_SCREEN_CANNOT_BE_READ()    \
+    if (!::tarvel::view::test::screenCanBeRead()) \
+    GTEST_SKIP() << "a Wayland client cannot read back the screen"
+
+// Shows the window and makes it the active one.
+void showActive(QWidget* window);
+
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override;
