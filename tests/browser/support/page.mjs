@@ -28,22 +28,22 @@ if (!['chromium', 'firefox', 'webkit'].includes(engine)) {
 // at a whole pixel, so pointer positions map to whole twips.
 export const VIEWPORT = { width: 1001, height: 720 };
 
+// The engine's own browser: puppeteer's Browser for chromium and firefox.
 export async function launchBrowser() {
   if (!fs.existsSync(pagePath)) throw new Error(`no page at ${pagePath}: build the web preset first`);
-  const browser = engine === 'webkit' ? await webkitPages.launch(pagePath) : await puppeteerPages.launch(engine);
-  return { engine, browser };
+  return engine === 'webkit' ? webkitPages.launch(pagePath) : puppeteerPages.launch(engine);
 }
 
-export async function closeBrowser(launched) {
-  if (!launched) return;
-  await (engine === 'webkit' ? webkitPages.close(launched.browser) : puppeteerPages.close(launched.browser));
+export async function closeBrowser(browser) {
+  if (!browser) return;
+  await (engine === 'webkit' ? webkitPages.close(browser) : puppeteerPages.close(browser));
 }
 
 // A fresh page, loaded and ready, and the list of its problems.
-export async function openPage(launched, { ratio = 1, touch = false } = {}) {
+export async function openPage(browser, { ratio = 1, touch = false } = {}) {
   const options = { ratio, touch, viewport: VIEWPORT };
-  const opened = engine === 'webkit' ? await webkitPages.openPage(launched.browser, options)
-    : await puppeteerPages.openPage(launched.browser, engine, pagePath, options);
+  const opened = engine === 'webkit' ? await webkitPages.openPage(browser, options)
+    : await puppeteerPages.openPage(browser, engine, pagePath, options);
   const actual = await opened.page.evaluate(() => window.devicePixelRatio);
   if (actual !== ratio) throw new Error(`${engine} shows the page at a device pixel ratio of ${actual}, not ${ratio}`);
   return opened;
