@@ -49,8 +49,9 @@ export async function close(browser) {
   if (profiles.has(browser)) fs.rmSync(profiles.get(browser), { recursive: true, force: true, maxRetries: 3 });
 }
 
-// Firefox refuses puppeteer's touches (their width, height and pressure),
-// but takes a plain touch pointer through BiDi's input.performActions.
+// Firefox refuses puppeteer's touches (their altitudeAngle is an illegal
+// value to its touch synthesis) but takes a plain touch pointer through
+// BiDi's input.performActions.
 function bidiTouchscreen(page) {
   const finger = (actions) => page.mainFrame().browsingContext.performActions([
     { type: 'pointer', id: 'tarvel-finger', parameters: { pointerType: 'touch' }, actions }]);
