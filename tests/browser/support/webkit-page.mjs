@@ -318,6 +318,10 @@ export async function openPage(browser, { ratio, viewport }) {
       await mouse.click(box.x + box.width / 2, box.y + box.height / 2);
     },
     mouse, keyboard, touchscreen,
+    // The view as the driver sees it, as puppeteer's screenshot({ path }).
+    async screenshot({ path: file }) {
+      fs.writeFileSync(file, Buffer.from(await session.takeScreenshot(), 'base64'));
+    },
     async close() {
       if (!browser.pages.delete(page)) return;
       for (const button of pressed) await xdotool('mouseup', String(X_BUTTONS[button])).catch(() => {});
