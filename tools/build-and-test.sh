@@ -6,7 +6,8 @@
 #   1b. the window's Qt tests again on Wayland, in a headless Weston;
 #   2. the web build (emscripten): the core's tests under node, the web
 #      scenario runner held against the native one of stage 1, and the
-#      self-contained page driven in headless Chromium;
+#      self-contained page driven in Chromium, Firefox ESR and WebKitGTK
+#      (the last under an Xvfb of its own);
 #   3. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
 #   4. valgrind memcheck over the offscreen window tests;
 #   5. the fuzzer's committed corpus replayed under clang's sanitizers.
