@@ -1,7 +1,7 @@
 #include "app/user_actions.h"
 
 #include "animation/animation_controls.h"
-#include "app/hit_test.h"
+#include "app/drop_target.h"
 #include "display/plot_eye.h"
 #include "display/plot_spectrum.h"
 #include "paths/path_editing.h"

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "app/hit_test.h"
+#include "app/drop_target.h"
 #include "paths/path_state.h"
 
 namespace tarvel::robustness {

@@ -42,8 +42,8 @@ void key(ScriptSession& s, Args a, std::ostream&) {
     keyOnMarker(s.form(), index, parseKey(a[1]));
 }
 
-// The window's own hit test decides whether the release drops: a point off
-// the window, or over any control, loses the drag.
+// The core decides whether the release drops: a point off the window, or
+// over any control, loses the drag.
 void drag(ScriptSession& s, Args a, std::ostream&) {
     const int index = markerIndex(a[0]);
     const float x = parseFloat(a[1]);

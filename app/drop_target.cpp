@@ -1,4 +1,4 @@
-#include "app/hit_test.h"
+#include "app/drop_target.h"
 
 #include <cstddef>
 

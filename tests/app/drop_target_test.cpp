@@ -1,4 +1,4 @@
-#include "app/hit_test.h"
+#include "app/drop_target.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ struct Expect {
     ControlRef control;
 };
 
-TEST(HitTest, EachKindOfControlCatchesAtItsCentre) {
+TEST(DropTarget, EachKindOfControlCatchesAtItsCentre) {
     auto form = startedForm();
     const Expect centres[] = {
         {5767.5f, 3817.5f, {K::Label1}},
@@ -50,7 +50,7 @@ TEST(HitTest, EachKindOfControlCatchesAtItsCentre) {
     }
 }
 
-TEST(HitTest, LinesFramesAndImpulsesBelongToTheWindowSurface) {
+TEST(DropTarget, LinesFramesAndImpulsesBelongToTheWindowSurface) {
     auto form = startedForm();
     form->cmdShape[2].left = 3000;
     form->cmdShape[2].top = 1000;
@@ -70,7 +70,7 @@ TEST(HitTest, LinesFramesAndImpulsesBelongToTheWindowSurface) {
     }
 }
 
-TEST(HitTest, OutsideTheClientAreaIsNotTheWindow) {
+TEST(DropTarget, OutsideTheClientAreaIsNotTheWindow) {
     auto form = startedForm();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (const auto& [x, y] :
@@ -82,7 +82,7 @@ TEST(HitTest, OutsideTheClientAreaIsNotTheWindow) {
     }
 }
 
-TEST(HitTest, BoxesIncludeTheirLeftAndTopEdgesOnly) {
+TEST(DropTarget, BoxesIncludeTheirLeftAndTopEdgesOnly) {
     auto form = startedForm();
     EXPECT_EQ(controlAt(*form, 5580, 4080), (ControlRef{K::CmdRand}));
     EXPECT_FALSE(controlAt(*form, 6675, 4300).has_value());
@@ -90,7 +90,7 @@ TEST(HitTest, BoxesIncludeTheirLeftAndTopEdgesOnly) {
     EXPECT_FALSE(controlAt(*form, 5579.9f, 4300).has_value());
 }
 
-TEST(HitTest, MarkerStackTopmostFirst) {
+TEST(DropTarget, MarkerStackTopmostFirst) {
     auto form = startedForm();
     EXPECT_EQ(controlAt(*form, 400, 4000), (ControlRef{K::CmdSource, 7}));
     place(*form, 7, 2400, 1500);
@@ -105,7 +105,7 @@ TEST(HitTest, MarkerStackTopmostFirst) {
     EXPECT_EQ(controlAt(*form, 2600, 1700), (ControlRef{K::CmdSource, 0}));
 }
 
-TEST(HitTest, StackingWhereControlsOverlap) {
+TEST(DropTarget, StackingWhereControlsOverlap) {
     auto form = startedForm();
     // Markers over the label "Delay", the tick labels and "Random".
     place(*form, 7, 5220, 3600);
@@ -121,7 +121,7 @@ TEST(HitTest, StackingWhereControlsOverlap) {
     EXPECT_EQ(controlAt(*form, 13800, 10000), (ControlRef{K::LblAt, 13}));
 }
 
-TEST(HitTest, HiddenControlsCatchNothing) {
+TEST(DropTarget, HiddenControlsCatchNothing) {
     auto form = startedForm();
     form->picSpectrum.visible = false;
     EXPECT_EQ(controlAt(*form, 6000, 7300), (ControlRef{K::LblAt, 0}));
