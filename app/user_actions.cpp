@@ -1,5 +1,8 @@
 #include "app/user_actions.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "animation/animation_controls.h"
 #include "app/drop_target.h"
 #include "display/plot_eye.h"
@@ -11,10 +14,24 @@ namespace tarvel {
 namespace {
 
 constexpr int kSpace = 32;
+constexpr int kLastCharacterCode = 255;
 
 bool markerVisible(const Form& form, int index) {
     return index >= 0 && index < kPathCount &&
            form.cmdSource[static_cast<std::size_t>(index)].visible;
+}
+
+bool isFinitePoint(float x, float y) {
+    return std::isfinite(x) && std::isfinite(y);
+}
+
+// A bar's change handler reads its value as one of min..max (the fading
+// speed as a table row), so a value from outside lands on the nearer end.
+bool setBarValue(ScrollBar& bar, int value) {
+    value = std::clamp(value, bar.min, bar.max);
+    if (value == bar.value) return false;
+    bar.value = value;
+    return true;
 }
 
 }  // namespace
@@ -24,7 +41,8 @@ void clickMarker(Form& form, int index) {
 }
 
 void keyOnMarker(Form& form, int index, int keyAscii) {
-    if (!markerVisible(form, index)) return;
+    // A key press carries a character code, one byte.
+    if (!markerVisible(form, index) || keyAscii < 0 || keyAscii > kLastCharacterCode) return;
     cmdSource_KeyPress(form, index, keyAscii);
     if (keyAscii == kSpace) cmdSource_Click(form, index);
 }
@@ -37,7 +55,9 @@ void releaseDrag(Form& form, float x, float y) {
     if (!form.dragSource) return;
     const int source = *form.dragSource;
     cancelDrag(form);
-    if (isWindowSurfaceAt(form, x, y)) Form_DragDrop(form, source, x, y);
+    // The button is up whatever the point: a point that is not finite ends
+    // the drag with no drop, as one off the window does.
+    if (isFinitePoint(x, y) && isWindowSurfaceAt(form, x, y)) Form_DragDrop(form, source, x, y);
 }
 
 void cancelDrag(Form& form) {
@@ -45,6 +65,8 @@ void cancelDrag(Form& form) {
 }
 
 void dragMarker(Form& form, int index, float x, float y) {
+    // Refused whole, so that it cannot drop a drag already in flight.
+    if (!markerVisible(form, index) || !isFinitePoint(x, y)) return;
     pressOnMarker(form, index, kRightButton);
     releaseDrag(form, x, y);
 }
@@ -54,6 +76,8 @@ void clickRandom(Form& form) {
 }
 
 void clickGo(Form& form, int index) {
+    // The handler takes every index but Start's for Reset.
+    if (index < 0 || index >= static_cast<int>(form.cmdGo.size())) return;
     cmdGo_Click(form, index);
 }
 
@@ -68,15 +92,11 @@ void clickMemory(Form& form) {
 }
 
 void setFadeValue(Form& form, int value) {
-    if (value == form.hscFade.value) return;
-    form.hscFade.value = value;
-    hscFade_Change(form);
+    if (setBarValue(form.hscFade, value)) hscFade_Change(form);
 }
 
 void setRangeValue(Form& form, int value) {
-    if (value == form.vscSpectrumRange.value) return;
-    form.vscSpectrumRange.value = value;
-    vscSpectrumRange_Change(form);
+    if (setBarValue(form.vscSpectrumRange, value)) vscSpectrumRange_Change(form);
 }
 
 void chooseSymbol(Form& form, int listIndex) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "animation/timer_tick.h"
 #include "app/form_load.h"
@@ -16,16 +17,10 @@ constexpr std::array<ControlKind, kSurfaceCount> kSurfaceKinds{
     ControlKind::PicIndividual, ControlKind::PicCombo, ControlKind::PicSumGraph,
     ControlKind::PicSpectrum};
 
-// Page coordinates can be anything a browser reports; the core takes twips
-// as single-precision numbers within the window's reach.
-float twipsFrom(double value) {
-    if (!std::isfinite(value)) return -1e6f;
-    return static_cast<float>(std::clamp(value, -1e6, 1e6));
-}
-
 }  // namespace
 
 WebModel::WebModel(double ratio) : form_(std::make_unique<Form>()) {
+    // The ratio sizes the picture boxes' pixel buffers.
     if (!std::isfinite(ratio) || ratio < 1) ratio = 1;
     ratio = std::min(ratio, 4.0);
     for (std::size_t k = 0; k < kSurfaceCount; ++k) {
@@ -40,13 +35,16 @@ void WebModel::clickMarker(int index) {
     tarvel::clickMarker(*form_, index);
 }
 void WebModel::keyOnMarker(int index, int keyAscii) {
-    if (keyAscii >= 0 && keyAscii <= 255) tarvel::keyOnMarker(*form_, index, keyAscii);
+    tarvel::keyOnMarker(*form_, index, keyAscii);
 }
 void WebModel::pressOnMarker(int index, int button) {
     tarvel::pressOnMarker(*form_, index, button);
 }
 void WebModel::releaseDrag(double x, double y) {
-    tarvel::releaseDrag(*form_, twipsFrom(x), twipsFrom(y));
+    // IEEE rounding makes a coordinate beyond single precision infinite,
+    // which the core drops nowhere.
+    static_assert(std::numeric_limits<float>::is_iec559);
+    tarvel::releaseDrag(*form_, static_cast<float>(x), static_cast<float>(y));
 }
 void WebModel::cancelDrag() {
     tarvel::cancelDrag(*form_);
@@ -58,14 +56,13 @@ void WebModel::clickRandom() {
     tarvel::clickRandom(*form_);
 }
 void WebModel::clickGo(int index) {
-    if (index == 0 || index == 1) tarvel::clickGo(*form_, index);
+    tarvel::clickGo(*form_, index);
 }
 void WebModel::setFade(int value) {
-    tarvel::setFadeValue(*form_, std::clamp(value, form_->hscFade.min, form_->hscFade.max));
+    tarvel::setFadeValue(*form_, value);
 }
 void WebModel::setRange(int value) {
-    const ScrollBar& bar = form_->vscSpectrumRange;
-    tarvel::setRangeValue(*form_, std::clamp(value, bar.min, bar.max));
+    tarvel::setRangeValue(*form_, value);
 }
 void WebModel::chooseSymbol(int listIndex) {
     tarvel::chooseSymbol(*form_, listIndex);
@@ -77,6 +74,7 @@ void WebModel::clickMemory() {
     tarvel::clickMemory(*form_);
 }
 void WebModel::clickSurface(int surface) {
+    // The number picks from the page's own table of surfaces.
     if (surface >= 0 && surface < kSurfaceCount)
         clickEyeSurface(*form_, kSurfaceKinds[static_cast<std::size_t>(surface)]);
 }
@@ -97,6 +95,7 @@ std::string WebModel::takeMessages() {
     return json.text();
 }
 
+// The page reads any surface number here; it may only index our own four.
 WebSurface& WebModel::surfaceAt(int surface) const {
     return *surfaces_[static_cast<std::size_t>(std::clamp(surface, 0, kSurfaceCount - 1))];
 }

@@ -28,6 +28,8 @@ bool replay(const std::vector<UserAction>& actions, StormFailure* failure) {
             reason = checkDraws(budget, form->state.generator.count() - drawsBefore);
         if (reason.empty() && budget.runsTick && !form->state.bChannelValid)
             reason = "the analysis is out of date after a tick";
+        // Each action here that presses a marker also releases it.
+        if (reason.empty() && form->dragSource) reason = "a drag is still in flight";
         if (!reason.empty()) {
             if (failure) *failure = {i, reason};
             return false;

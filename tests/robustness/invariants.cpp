@@ -1,5 +1,6 @@
 #include "invariants.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -65,6 +66,32 @@ bool isPlainDecimal(const std::string& text, std::size_t from) {
     return wholeDigits && text.back() != '0';
 }
 
+bool barWithin(const ScrollBar& bar) {
+    return bar.value >= bar.min && bar.value <= bar.max;
+}
+
+// The controls that hold a value: bars within their ends, the list on one
+// of its items, the toggles on or off.
+std::string checkControlValues(const Form& form) {
+    if (!barWithin(form.hscFade))
+        return "fading bar at " + std::to_string(form.hscFade.value) + ", beyond its ends";
+    if (!barWithin(form.vscSpectrumRange))
+        return "range bar at " + std::to_string(form.vscSpectrumRange.value) + ", beyond its ends";
+    const ComboBox& list = form.cmbSymbol;
+    if (list.listIndex < 0 || list.listIndex >= static_cast<int>(list.items.size()) ||
+        list.text != list.items[static_cast<std::size_t>(list.listIndex)])
+        return "symbol list on item " + std::to_string(list.listIndex) + " reading \"" + list.text +
+               "\"";
+    for (const CheckBox* box : {&form.chkLinear, &form.chkMemory}) {
+        if (box->value != 0 && box->value != 1) return "check box at " + std::to_string(box->value);
+    }
+    return "";
+}
+
+bool isMarker(int index) {
+    return index >= 0 && index < kPathCount;
+}
+
 }  // namespace
 
 bool isWellFormedCaption(const std::string& caption) {
@@ -101,6 +128,7 @@ std::string checkInvariants(const Form& form, bool checkArrays) {
         if (!within(frame.left, 360, 5220) || !within(frame.top, 120, 3900))
             return "frame " + std::to_string(i) + " outside the diagram";
     }
+    if (std::string reason = checkControlValues(form); !reason.empty()) return reason;
     if (checkArrays) {
         if (const std::string name = firstNonFiniteArray(form.state); !name.empty())
             return name + " holds a value that is not finite";
@@ -128,17 +156,25 @@ DrawBudget drawBudget(const Form& before, const UserAction& action) {
     };
     switch (action.kind) {
         case K::Tick:
-        case K::Symbol:
             return tick(fading, pathsOn);
+        case K::Symbol: {
+            const int items = static_cast<int>(before.cmbSymbol.items.size());
+            if (action.index < 0 || action.index >= items) return {};
+            return tick(fading, pathsOn);
+        }
         case K::Reset:
             return tick(fading, 0);
-        case K::Fade:
-            if (action.index != before.hscFade.value && action.index == 0) return tick(false, 0);
+        case K::Fade: {
+            const ScrollBar& bar = before.hscFade;
+            const int value = std::clamp(action.index, bar.min, bar.max);
+            if (value != bar.value && value == 0) return tick(false, 0);
             return {};
+        }
         case K::Random:
             return {24, true, false};
         case K::Drag: {
             const bool dropRuns =
+                isMarker(action.index) &&
                 before.cmdSource[static_cast<std::size_t>(action.index)].visible &&
                 isWindowSurfaceAt(before, action.x, action.y);
             return {dropRuns ? 1u : 0u, true, false};
