@@ -66,15 +66,15 @@ TEST(RecordingSurface, KeepsColouredSegmentsUpToItsLimit) {
     RecordingSurface surface;
     surface.setColour(RGB(0, 128, 0));
     surface.line(1, 2, 3, 4);
-    ASSERT_EQ(surface.segments().size(), 1u);
-    EXPECT_EQ(surface.segments()[0].colour, RGB(0, 128, 0));
-    EXPECT_EQ(surface.segments()[0].y2, 4.0f);
+    ASSERT_EQ(surface.segments.size(), 1u);
+    EXPECT_EQ(surface.segments[0].colour, RGB(0, 128, 0));
+    EXPECT_EQ(surface.segments[0].y2, 4.0f);
     for (std::size_t i = 0; i < RecordingSurface::kMaxSegments; ++i) surface.line(0, 0, 1, 1);
     EXPECT_FALSE(surface.complete());
-    EXPECT_EQ(surface.segments().size(), RecordingSurface::kMaxSegments);
+    EXPECT_EQ(surface.segments.size(), RecordingSurface::kMaxSegments);
     surface.clear();
     EXPECT_TRUE(surface.complete());
-    EXPECT_TRUE(surface.segments().empty());
+    EXPECT_TRUE(surface.segments.empty());
 }
 
 }  // namespace

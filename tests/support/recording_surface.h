@@ -7,41 +7,13 @@
 #include <vector>
 
 #include "app/surface.h"
+#include "tools/tarvel-script/recording_surface.h"
 
 namespace tarvel::testing {
 
-struct Segment {
-    float x1, y1, x2, y2;
-    Colour colour;
-};
-
-class RecordingSurface : public Surface {
-  public:
-    void clear() override {
-        segments.clear();
-        ++clears;
-    }
-    void setColour(Colour c) override {
-        colour = c;
-        ++colourChanges;
-    }
-    void line(float x1, float y1, float x2, float y2) override {
-        segments.push_back({x1, y1, x2, y2, colour});
-    }
-
-    std::vector<Segment> ofColour(Colour c) const {
-        std::vector<Segment> matching;
-        for (const Segment& s : segments) {
-            if (s.colour == c) matching.push_back(s);
-        }
-        return matching;
-    }
-
-    std::vector<Segment> segments;
-    Colour colour = kBlack;
-    int clears = 0;
-    int colourChanges = 0;
-};
+// The runner's recording surface serves the tests too.
+using RecordingSurface = script::RecordingSurface;
+using Segment = script::RecordedSegment;
 
 // Keeps the runs of points handed to it, with their colours; single
 // segments are runs of two.

@@ -173,7 +173,7 @@ std::string dumpSurface(std::string_view name, const PictureBox& box,
     json.countField("clears", box.clears);
     json.key("lines");
     json.beginArray();
-    for (const RecordedSegment& s : recording.segments()) {
+    for (const RecordedSegment& s : recording.segments) {
         json.beginArray();
         for (const float end : {s.x1, s.y1, s.x2, s.y2}) json.number(end);
         json.string(toHex(s.colour));
