@@ -22,7 +22,6 @@ class UniformGenerator {
     // Test hook: the next draws return these exact values, in order, before
     // the stream resumes where it stood.
     void queue(float value);
-    std::size_t queuedRemaining() const { return queued_.size() - queuedNext_; }
 
   private:
     std::mt19937 engine_{kSeed};
