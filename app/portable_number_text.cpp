@@ -235,6 +235,63 @@ std::from_chars_result readSpecial(const char* at, const char* last, bool negati
     return {at, std::errc()};
 }
 
+// The value is 0.(digits) × 10^scale; digits beyond the kept ones only
+// matter for being non-zero (they break a tie in the rounding).
+struct Significand {
+    char digits[kMaxReadDigits + 1];
+    int kept = 0;
+    bool droppedNonzero = false;
+    long long scale = 0;
+    bool anyDigit = false;
+
+    void take(char c) {
+        if (kept < kMaxReadDigits) {
+            digits[kept++] = c;
+        } else if (c != '0') {
+            droppedNonzero = true;
+        }
+    }
+};
+
+// Digits with an optional point; leading zeros only move the scale. A point
+// with no digit on either side is not read.
+const char* readSignificand(const char* at, const char* last, Significand& s) {
+    for (; at != last && isDigit(*at); ++at) {
+        s.anyDigit = true;
+        if (s.kept == 0 && *at == '0') continue;
+        s.take(*at);
+        ++s.scale;
+    }
+    if (at != last && *at == '.') {
+        const char* point = at++;
+        for (; at != last && isDigit(*at); ++at) {
+            s.anyDigit = true;
+            if (s.kept == 0 && *at == '0') {
+                --s.scale;
+                continue;
+            }
+            s.take(*at);
+        }
+        if (!s.anyDigit) at = point;
+    }
+    return at;
+}
+
+// An exponent counts only with at least one digit after its letter.
+const char* readExponent(const char* at, const char* last, long long& exponent) {
+    exponent = 0;
+    if (at == last || (*at != 'e' && *at != 'E')) return at;
+    const char* look = at + 1;
+    const bool negative = look != last && *look == '-';
+    if (look != last && (*look == '-' || *look == '+')) ++look;
+    if (look == last || !isDigit(*look)) return at;
+    for (; look != last && isDigit(*look); ++look) {
+        exponent = std::min(exponent * 10 + (*look - '0'), kExponentLimit);
+    }
+    if (negative) exponent = -exponent;
+    return look;
+}
+
 template <typename Number>
 std::from_chars_result readNumberOf(const char* first, const char* last, Number& value) {
     const char* at = first;
@@ -244,62 +301,20 @@ std::from_chars_result readNumberOf(const char* first, const char* last, Number&
         return readSpecial(at, last, negative, value);
     }
 
-    // The value is 0.(significant digits) × 10^scale × 10^exponent.
-    char digits[kMaxReadDigits + 1];
-    int kept = 0;
-    bool droppedNonzero = false;
-    long long scale = 0;
-    bool anyDigit = false;
-    const auto takeDigit = [&](char c) {
-        if (kept < kMaxReadDigits) {
-            digits[kept++] = c;
-        } else if (c != '0') {
-            droppedNonzero = true;
-        }
-    };
-    for (; at != last && isDigit(*at); ++at) {
-        anyDigit = true;
-        if (kept == 0 && *at == '0') continue;
-        takeDigit(*at);
-        ++scale;
-    }
-    if (at != last && *at == '.') {
-        const char* point = at++;
-        for (; at != last && isDigit(*at); ++at) {
-            anyDigit = true;
-            if (kept == 0 && *at == '0') {
-                --scale;
-                continue;
-            }
-            takeDigit(*at);
-        }
-        if (!anyDigit) at = point;
-    }
-    if (!anyDigit) return {first, std::errc::invalid_argument};
-
-    // An exponent counts only with at least one digit after its letter.
+    Significand s;
+    at = readSignificand(at, last, s);
+    if (!s.anyDigit) return {first, std::errc::invalid_argument};
     long long exponent = 0;
-    if (at != last && (*at == 'e' || *at == 'E')) {
-        const char* look = at + 1;
-        const bool negativeExponent = look != last && *look == '-';
-        if (look != last && (*look == '-' || *look == '+')) ++look;
-        if (look != last && isDigit(*look)) {
-            for (; look != last && isDigit(*look); ++look) {
-                exponent = std::min(exponent * 10 + (*look - '0'), kExponentLimit);
-            }
-            if (negativeExponent) exponent = -exponent;
-            at = look;
-        }
-    }
+    at = readExponent(at, last, exponent);
 
-    if (kept == 0) {
+    if (s.kept == 0) {
         value = negative ? -Number{0} : Number{0};
         return {at, std::errc()};
     }
-    if (droppedNonzero) digits[kept++] = '1';
+    if (s.droppedNonzero) s.digits[s.kept++] = '1';
     const long long power =
-        std::clamp(scale + exponent - kept, -2 * kExponentLimit, 2 * kExponentLimit);
-    const Number magnitude = valueOfDigits<Number>(digits, kept, power);
+        std::clamp(s.scale + exponent - s.kept, -2 * kExponentLimit, 2 * kExponentLimit);
+    const Number magnitude = valueOfDigits<Number>(s.digits, s.kept, power);
     if (magnitude == 0 || std::isinf(magnitude)) return {at, std::errc::result_out_of_range};
     value = negative ? -magnitude : magnitude;
     return {at, std::errc()};

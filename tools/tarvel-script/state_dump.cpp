@@ -2,6 +2,8 @@
 
 #include <array>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "app/json_writer.h"
 #include "paths/path_state.h"
@@ -20,6 +22,64 @@ template <typename Array>
 void writeUsed(JsonWriter& json, std::string_view name, const Array& array, std::size_t used) {
     json.key(name);
     writeNumbers<typename Array::value_type>(json, std::span(array.data(), used));
+}
+
+void writeFlagsAndCounters(JsonWriter& json, const Form& form) {
+    const DemoState& state = form.state;
+    json.stringField("caption", form.caption);
+    json.stringField("formBackColour", toHex(form.backColour));
+    json.booleanField("timer", form.timer1.enabled);
+    json.numberField("symbolTime", state.dSymbolTime);
+    json.booleanField("channelValid", state.bChannelValid);
+    json.countField("draws", state.generator.count());
+    json.integerField("hscFade", form.hscFade.value);
+    json.integerField("vscSpectrumRange", form.vscSpectrumRange.value);
+}
+
+void writeToggles(JsonWriter& json, const Form& form) {
+    json.key("chkLinear");
+    json.beginObject();
+    json.integerField("value", form.chkLinear.value);
+    json.stringField("caption", form.chkLinear.caption);
+    json.endObject();
+
+    json.key("chkMemory");
+    json.beginObject();
+    json.integerField("value", form.chkMemory.value);
+    json.key("captionColour");
+    if (form.chkMemory.captionColour) {
+        json.string(toHex(*form.chkMemory.captionColour));
+    } else {
+        json.null();
+    }
+    json.endObject();
+    json.booleanField("memoryHeld", form.state.bMemoryHeld);
+}
+
+void writeStrings(JsonWriter& json, std::string_view name, const std::vector<std::string>& texts) {
+    json.key(name);
+    json.beginArray();
+    for (const std::string& text : texts) json.string(text);
+    json.endArray();
+}
+
+void writeSymbolList(JsonWriter& json, const ComboBox& list) {
+    json.key("cmbSymbol");
+    json.beginObject();
+    writeStrings(json, "items", list.items);
+    json.stringField("text", list.text);
+    json.endObject();
+}
+
+// The value fields of the statistics rows, keyed by their label index.
+void writeStatistics(JsonWriter& json, const Form& form) {
+    json.key("lblAt");
+    json.beginObject();
+    for (const StatisticsRow& row : kStatisticsRows) {
+        json.key(std::to_string(row.value));
+        json.string(form.lblAt[static_cast<std::size_t>(row.value)].caption);
+    }
+    json.endObject();
 }
 
 void writeMarkers(JsonWriter& json, const Form& form) {
@@ -89,62 +149,16 @@ std::string dumpState(const Form& form) {
     const DemoState& state = form.state;
     JsonWriter json;
     json.beginObject();
-    json.stringField("caption", form.caption);
-    json.stringField("formBackColour", toHex(form.backColour));
-    json.booleanField("timer", form.timer1.enabled);
-    json.numberField("symbolTime", state.dSymbolTime);
-    json.booleanField("channelValid", state.bChannelValid);
-    json.countField("draws", state.generator.count());
-    json.integerField("hscFade", form.hscFade.value);
-    json.integerField("vscSpectrumRange", form.vscSpectrumRange.value);
-
-    json.key("chkLinear");
-    json.beginObject();
-    json.integerField("value", form.chkLinear.value);
-    json.stringField("caption", form.chkLinear.caption);
-    json.endObject();
-
-    json.key("chkMemory");
-    json.beginObject();
-    json.integerField("value", form.chkMemory.value);
-    json.key("captionColour");
-    if (form.chkMemory.captionColour) {
-        json.string(toHex(*form.chkMemory.captionColour));
-    } else {
-        json.null();
-    }
-    json.endObject();
-    json.booleanField("memoryHeld", state.bMemoryHeld);
-
-    json.key("cmbSymbol");
-    json.beginObject();
-    json.key("items");
-    json.beginArray();
-    for (const std::string& item : form.cmbSymbol.items) json.string(item);
-    json.endArray();
-    json.stringField("text", form.cmbSymbol.text);
-    json.endObject();
-
+    writeFlagsAndCounters(json, form);
+    writeToggles(json, form);
+    writeSymbolList(json, form.cmbSymbol);
     writeMarkers(json, form);
-
-    json.key("lblAt");
-    json.beginObject();
-    for (const StatisticsRow& row : kStatisticsRows) {
-        json.key(std::to_string(row.value));
-        json.string(form.lblAt[static_cast<std::size_t>(row.value)].caption);
-    }
-    json.endObject();
-
+    writeStatistics(json, form);
     writeUsed(json, "dFadeI", state.dFadeI, kPathCount);
     writeUsed(json, "dFadeQ", state.dFadeQ, kPathCount);
     writeUsed(json, "dFadeMeanPower", state.dFadeMeanPower, kPathCount);
-
     writeSurfaceCounts(json, form);
-
-    json.key("messages");
-    json.beginArray();
-    for (const std::string& message : form.messages) json.string(message);
-    json.endArray();
+    writeStrings(json, "messages", form.messages);
     json.endObject();
     return json.text();
 }
