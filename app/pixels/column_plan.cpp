@@ -76,11 +76,23 @@ bool ColumnPlan::plan(const float* xy, std::size_t points, double scale, int wid
     ys_.assign(lanes + 1, 0.0);
     drawable_.resize(groups);
     general_.resize(lanes);
-    const double right = width - 0.5;
     for (std::size_t k = 0; k < points; ++k) {
         xs_[k] = xy[2 * k];
         scaledXs_[k] = static_cast<double>(xy[2 * k]) * scale;
     }
+    const std::size_t slots = planColumns(segments, width - 0.5);
+    if (slots > kMaxSlotsPerSegment || lanes * slots > slotAlong_.capacity()) return false;
+    planSlots(segments, lanes, slots);
+    slotsPerSegment_ = slots;
+    groups_ = groups;
+    points_ = points;
+    scale_ = scale;
+    width_ = width;
+    return true;
+}
+
+// Each segment's width and columns; the most columns any one sets.
+std::size_t ColumnPlan::planColumns(std::size_t segments, double right) {
     std::size_t slots = 1;
     for (std::size_t j = 0; j < segments; ++j) {
         const double x1 = scaledXs_[j];
@@ -94,8 +106,10 @@ bool ColumnPlan::plan(const float* xy, std::size_t points, double scale, int wid
         endColumns_[j] = last + 1;
         slots = std::max(slots, static_cast<std::size_t>(last - first + 1));
     }
-    if (slots > kMaxSlotsPerSegment || lanes * slots > slotAlong_.capacity()) return false;
+    return slots;
+}
 
+void ColumnPlan::planSlots(std::size_t segments, std::size_t lanes, std::size_t slots) {
     slotAlong_.assign(lanes * slots, 0.0);
     slotColumns_.assign(lanes * slots, 0);
     offsets_.resize(lanes * slots);
@@ -127,12 +141,6 @@ bool ColumnPlan::plan(const float* xy, std::size_t points, double scale, int wid
         // The slots to spare repeat the last column: it is set twice, alike.
         while (slot < slots) put(along, last);
     }
-    slotsPerSegment_ = slots;
-    groups_ = groups;
-    points_ = points;
-    scale_ = scale;
-    width_ = width;
-    return true;
 }
 
 namespace {

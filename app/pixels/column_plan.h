@@ -36,6 +36,8 @@ class ColumnPlan {
   private:
     bool fits(const float* xy, std::size_t points, double scale, int width) const;
     bool plan(const float* xy, std::size_t points, double scale, int width);
+    std::size_t planColumns(std::size_t segments, double right);
+    void planSlots(std::size_t segments, std::size_t lanes, std::size_t slots);
 
     std::size_t points_ = 0;  // 0: nothing planned
     std::size_t groups_ = 0;  // of four segments, the last one padded

@@ -22,22 +22,38 @@ __attribute__((target("avx2"))) double highestOf(__m256d v) {
     return _mm_cvtsd_f64(_mm_max_sd(pair, _mm_unpackhi_pd(pair, pair)));
 }
 
+// Each slot of group g: its pixel's offset, from the row the line has at
+// its column.
+__attribute__((target("avx2"))) void putOffsets(const Run& run, const Rows& rows, std::size_t g,
+                                                __m256d start, __m256d slope) {
+    const __m256d half = _mm256_set1_pd(0.5);
+    const __m128i stride = _mm_set1_epi32(run.stride);
+    const std::size_t slots = run.slotsPerSegment;
+    for (std::size_t t = 0; t < slots; ++t) {
+        const std::size_t at = (g * slots + t) * kLanes;
+        const __m256d along = _mm256_loadu_pd(run.slotAlong + at);
+        const __m256d y = _mm256_add_pd(_mm256_add_pd(start, _mm256_mul_pd(along, slope)), half);
+        const __m128i row = _mm256_cvttpd_epi32(y);
+        const __m128i column =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(run.slotColumns + at));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(rows.offsets + at),
+                         _mm_add_epi32(_mm_mullo_epi32(row, stride), column));
+    }
+}
+
 }  // namespace
 
 __attribute__((target("avx2"))) Extent rowsOfRunWide(Run run, Rows rows) {
     const __m256d infinity = _mm256_set1_pd(std::numeric_limits<double>::infinity());
     const __m256d minusInfinity = _mm256_set1_pd(-std::numeric_limits<double>::infinity());
     const __m256d zero = _mm256_setzero_pd();
-    const __m256d half = _mm256_set1_pd(0.5);
     const __m256d signBit = _mm256_set1_pd(-0.0);
     const __m256d bottom = _mm256_set1_pd(run.bottom);
     const __m256d reachTop = _mm256_set1_pd(run.reachTop);
     const __m256d reachBottom = _mm256_set1_pd(run.reachBottom);
     std::size_t general = 0;
-    const __m128i stride = _mm_set1_epi32(run.stride);
     __m256d lowest = infinity, highest = minusInfinity;
     __m256d left = infinity, right = minusInfinity;
-    const std::size_t slots = run.slotsPerSegment;
     for (std::size_t g = 0; g < run.groups; ++g) {
         const std::size_t j = g * kLanes;
         const __m256d y1 = _mm256_loadu_pd(run.ys + j);
@@ -71,17 +87,7 @@ __attribute__((target("avx2"))) Extent rowsOfRunWide(Run run, Rows rows) {
             left, _mm256_blendv_pd(infinity, _mm256_loadu_pd(run.firstColumns + j), direct));
         right = _mm256_max_pd(
             right, _mm256_blendv_pd(minusInfinity, _mm256_loadu_pd(run.endColumns + j), direct));
-        for (std::size_t t = 0; t < slots; ++t) {
-            const std::size_t at = (g * slots + t) * kLanes;
-            const __m256d along = _mm256_loadu_pd(run.slotAlong + at);
-            const __m256d y =
-                _mm256_add_pd(_mm256_add_pd(start, _mm256_mul_pd(along, slope)), half);
-            const __m128i row = _mm256_cvttpd_epi32(y);
-            const __m128i column =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(run.slotColumns + at));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(rows.offsets + at),
-                             _mm_add_epi32(_mm_mullo_epi32(row, stride), column));
-        }
+        putOffsets(run, rows, g, start, slope);
     }
     return {lowestOf(lowest), highestOf(highest), lowestOf(left), highestOf(right), general};
 }
