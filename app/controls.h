@@ -1,7 +1,7 @@
 #pragma once
 // Plain records of the window's controls. Positions and sizes are
 // single-precision twips measured in the window's client area (for a picture
-// box's drawing: in its own inner area). 15 twips are one pixel at 96 dpi.
+// box's drawing: in its own inner area).
 
 #include <array>
 #include <cstdint>
@@ -14,6 +14,10 @@
 #include "app/surface.h"
 
 namespace tarvel {
+
+// 15 twips are one device-independent pixel (a pixel at 96 dpi) in both views.
+inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr float kTwipsPerPoint = 20.0f;
 
 enum class Align { Left, Right, Centre };
 
@@ -30,6 +34,14 @@ struct Label : Box {
     float fontPt = 13.5f;
     bool visible = true;
 };
+
+// A caption of several words wraps where its box holds two lines, taken as
+// 1.2 em each; a single word or a one-line box keeps its line.
+inline bool wraps(const Label& label) {
+    constexpr float kLineSpacingEm = 1.2f;
+    return label.caption.find(' ') != std::string::npos &&
+           label.height >= 2 * kLineSpacingEm * label.fontPt * kTwipsPerPoint;
+}
 
 // A line drawn on the window's own surface; its width is in pixels.
 struct LineShape {

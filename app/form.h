@@ -69,6 +69,39 @@ struct ControlRef {
     bool operator==(const ControlRef&) const = default;
 };
 
+// The picture boxes in the order the views number their surfaces.
+inline constexpr std::array<ControlKind, 4> kPictureKinds{
+    ControlKind::PicIndividual, ControlKind::PicCombo, ControlKind::PicSumGraph,
+    ControlKind::PicSpectrum};
+// A picture box's place in kPictureKinds; -1 for any other control.
+constexpr int pictureNumber(ControlKind kind) {
+    for (std::size_t k = 0; k < kPictureKinds.size(); ++k) {
+        if (kPictureKinds[k] == kind) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+// What the window draws on its own surface, beneath every control: the
+// axes Line1 .. Line6 (index 0 .. 5), the paths' frames and impulse lines.
+inline constexpr int kAxisCount = 6;
+enum class DrawingKind { Axis, Frame, Impulse };
+struct DrawingRef {
+    DrawingKind kind;
+    int index = 0;
+    bool operator==(const DrawingRef&) const = default;
+};
+// Bottom first: a fading frame lies over the axes, an impulse line over
+// its frame.
+inline constexpr std::array<DrawingRef, kAxisCount + 2 * kPathCount> kDrawingOrder = [] {
+    std::array<DrawingRef, kAxisCount + 2 * kPathCount> order{};
+    const std::array<int, kAxisCount> axes{0, 4, 5, 1, 2, 3};
+    std::size_t at = 0;
+    for (const int axis : axes) order[at++] = {DrawingKind::Axis, axis};
+    for (int i = 0; i < kPathCount; ++i) order[at++] = {DrawingKind::Frame, i};
+    for (int i = 0; i < kPathCount; ++i) order[at++] = {DrawingKind::Impulse, i};
+    return order;
+}();
+
 // Every control of the layout, arrays element by element.
 std::vector<ControlRef> allControls();
 
@@ -114,6 +147,9 @@ struct Form {
     void bringMarkerToFront(int index);
     PictureBox& picture(ControlKind kind);
     const PictureBox& picture(ControlKind kind) const;
+    // Line1 .. Line6 by index 0 .. 5.
+    LineShape& axis(int index);
+    const LineShape& axis(int index) const;
 };
 
 }  // namespace tarvel

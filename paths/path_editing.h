@@ -7,7 +7,14 @@
 
 namespace tarvel {
 
-constexpr int kRightButton = 2;
+// The mouse buttons by the codes the core takes (the window system's own):
+// each view maps its buttons to these in one place.
+enum class MouseButton : int { Left = 1, Right = 2, Middle = 4 };
+constexpr int buttonCode(MouseButton button) {
+    return static_cast<int>(button);
+}
+constexpr int kRightButton = buttonCode(MouseButton::Right);
+
 // Left click: the first selects the marker (tag "37", every other tag "0"),
 // a second on the selected marker switches its path on or off.
 void cmdSource_Click(Form& form, int index);

@@ -5,7 +5,6 @@
 
 namespace tarvel::pixels {
 namespace {
-constexpr double kTwipsPerDip = 15.0;
 // Runs up to this long are drawn through a column plan: an eye diagram's
 // trace has 387 points.
 constexpr std::size_t kMaxPlannedPoints = 1024;
@@ -18,6 +17,20 @@ constexpr bool kPlanColumns = true;
 #endif
 }  // namespace
 
+// Rounded as the toolkit rounds a size: half a pixel up.
+int wholeDips(float twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+int devicePixels(int dips, double ratio) {
+    return static_cast<int>(std::lround(dips * ratio));
+}
+
+PixelSize devicePixelSizeOf(const PictureBox& box, double ratio) {
+    return {devicePixels(wholeDips(box.innerWidth()), ratio),
+            devicePixels(wholeDips(box.innerHeight()), ratio)};
+}
+
 PixelSurface::PixelSurface(PackColour pack)
     : pack_(pack), background_(pack(kWhite)), pen_(pack(kBlack)) {}
 
@@ -28,7 +41,7 @@ void PixelSurface::bind(PixelTarget target, double ratio) {
         std::fill(target_.pixels + y * target_.stride,
                   target_.pixels + y * target_.stride + target_.width, background_);
     }
-    twipsToPixels_ = ratio / kTwipsPerDip;
+    twipsToPixels_ = ratio / kTwipsPerPixel;
     thickness_ = std::max(1, static_cast<int>(std::lround(ratio)));
     constexpr float kMargin = 2.0f;  // twips; the rasteriser decides exactly
     reachLeft_ = static_cast<float>((0.5 - thickness_) / twipsToPixels_) - kMargin;

@@ -1,7 +1,7 @@
 #pragma once
 // A drawing surface that keeps its drawing in a block of 32-bit pixels at a
 // device pixel ratio: what both views show in their picture boxes. The core
-// draws in the box's own twips; 15 twips are one device-independent pixel,
+// draws in the box's own twips, kTwipsPerPixel to a device-independent pixel,
 // and lines are one of those wide at any ratio. The pixels belong to the
 // caller (an image of the toolkit, a buffer of the page); how a colour packs
 // into a pixel is the caller's choice too.
@@ -9,12 +9,22 @@
 #include <cstdint>
 #include <span>
 
+#include "app/controls.h"
 #include "app/pixels/banded_region.h"
 #include "app/pixels/column_plan.h"
 #include "app/pixels/line_rasteriser.h"
 #include "app/surface.h"
 
 namespace tarvel::pixels {
+
+// A picture box's drawing area in whole DIP, and that at `ratio` device
+// pixels to a DIP: the size of the pixels both views give its surface.
+int wholeDips(float twips);
+int devicePixels(int dips, double ratio);
+struct PixelSize {
+    int width, height;
+};
+PixelSize devicePixelSizeOf(const PictureBox& box, double ratio);
 
 class PixelSurface : public Surface {
   public:
@@ -53,7 +63,7 @@ class PixelSurface : public Surface {
     PackColour pack_;
     PixelTarget target_;
     double ratio_ = 1;
-    double twipsToPixels_ = 1.0 / 15.0;
+    double twipsToPixels_ = 1.0 / kTwipsPerPixel;
     int thickness_ = 1;
     // Twips beyond which a segment cannot touch the pixels (with a margin).
     float reachLeft_ = 0, reachTop_ = 0, reachRight_ = 0, reachBottom_ = 0;

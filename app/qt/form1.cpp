@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -45,11 +44,7 @@ QLabel* makeLabel(const Label& record, QWidget* parent) {
     label->setGeometry(widgetRectOf(record));
     label->setFont(controlFont(record.fontPt));
     label->setAlignment(alignmentOf(record.align));
-    // Captions of several words wrap where the box is tall enough for two
-    // lines; a single word or a one-line box keeps its line.
-    const bool severalWords = record.caption.find(' ') != std::string::npos;
-    label->setWordWrap(severalWords &&
-                       label->height() >= 2 * QFontMetrics(label->font()).lineSpacing());
+    label->setWordWrap(wraps(record));
     // Captions are plain words and a label never moves. With a fixed size a
     // new caption (the statistics get one on every tick) posts the window no
     // layout request, and as plain text it is not scanned for markup.
@@ -91,7 +86,8 @@ QPushButton* makeToggle(const CheckBox& record, QWidget* parent) {
 }
 
 ImageSurface* makeSurface(PictureBox& record, QWidget* parent) {
-    const QSize inner(qRound(toDip(record.innerWidth())), qRound(toDip(record.innerHeight())));
+    const QSize inner(pixels::wholeDips(record.innerWidth()),
+                      pixels::wholeDips(record.innerHeight()));
     auto* surface = new ImageSurface(inner, parent);
     surface->move(widgetRectOf(record).topLeft());
     surface->setBackground(record.backColour);
@@ -146,10 +142,7 @@ Form1::~Form1() {
     // end of the drag must not reach them.
     for (MarkerButton* marker : markers_) marker->disconnect(this);
     // The surfaces go with the widgets; the records must not point at them.
-    for (ControlKind kind : {ControlKind::PicIndividual, ControlKind::PicCombo,
-                             ControlKind::PicSumGraph, ControlKind::PicSpectrum}) {
-        form_->picture(kind).attach(nullptr);
-    }
+    for (ControlKind kind : kPictureKinds) form_->picture(kind).attach(nullptr);
     form_->messageBox = nullptr;
 }
 
@@ -232,8 +225,7 @@ void Form1::buildSurfaces() {
     picCombo_ = makeSurface(form_->picCombo, this);
     picSumGraph_ = makeSurface(form_->picSumGraph, this);
     picSpectrum_ = makeSurface(form_->picSpectrum, this);
-    for (ControlKind kind : {ControlKind::PicIndividual, ControlKind::PicCombo,
-                             ControlKind::PicSumGraph, ControlKind::PicSpectrum}) {
+    for (ControlKind kind : kPictureKinds) {
         connect(surface(kind), &ImageSurface::clicked, this, [this, kind] {
             clickEyeSurface(*form_, kind);
             syncFromCore();
@@ -322,9 +314,13 @@ QWidget* Form1::widgetFor(ControlRef control) const {
             return chkLinear_;
         case ControlKind::ChkMemory:
             return chkMemory_;
-        default:
+        case ControlKind::PicIndividual:
+        case ControlKind::PicCombo:
+        case ControlKind::PicSumGraph:
+        case ControlKind::PicSpectrum:
             return surface(control.kind);
     }
+    return nullptr;
 }
 
 MarkerButton* Form1::marker(int index) const {
@@ -341,9 +337,21 @@ ImageSurface* Form1::surface(ControlKind picture) const {
             return picSumGraph_;
         case ControlKind::PicSpectrum:
             return picSpectrum_;
-        default:
-            return nullptr;
+        case ControlKind::Label1:
+        case ControlKind::Label2:
+        case ControlKind::LblAt:
+        case ControlKind::CmdSource:
+        case ControlKind::CmdRand:
+        case ControlKind::CmdGo:
+        case ControlKind::HscFade:
+        case ControlKind::VscSpectrumRange:
+        case ControlKind::CmbSymbol:
+        case ControlKind::ImgZelm:
+        case ControlKind::ChkLinear:
+        case ControlKind::ChkMemory:
+            break;
     }
+    return nullptr;
 }
 
 void Form1::tick() {

@@ -24,8 +24,8 @@ ImageSurface::ImageSurface(QSize innerSize, QWidget* parent, qreal fixedRatio)
 
 void ImageSurface::createImage(qreal ratio) {
     ratio_ = ratio;
-    image_ = QImage(qRound(innerSize_.width() * ratio), qRound(innerSize_.height() * ratio),
-                    QImage::Format_RGB32);
+    image_ = QImage(pixels::devicePixels(innerSize_.width(), ratio),
+                    pixels::devicePixels(innerSize_.height(), ratio), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     // RGB32 rows are 4-byte aligned: the bytes are whole pixels.
     pixels_.bind(pixels::PixelTarget{static_cast<std::uint32_t*>(static_cast<void*>(image_.bits())),

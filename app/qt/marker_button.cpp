@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "paths/path_editing.h"
+
 namespace tarvel::view {
 namespace {
 
@@ -30,11 +32,11 @@ MarkerButton::MarkerButton(int index, QWidget* parent) : QPushButton(parent), in
 int MarkerButton::buttonCode(Qt::MouseButton button) {
     switch (button) {
         case Qt::LeftButton:
-            return 1;
+            return tarvel::buttonCode(MouseButton::Left);
         case Qt::RightButton:
-            return 2;
+            return tarvel::buttonCode(MouseButton::Right);
         case Qt::MiddleButton:
-            return 4;
+            return tarvel::buttonCode(MouseButton::Middle);
         default:
             return 0;
     }

@@ -27,7 +27,7 @@ class MarkerButton : public QPushButton {
     void beginDrag();
     bool isDragging() const { return dragging_; }
 
-    // The window system's button codes: 1 left, 2 right, 4 middle.
+    // The core's code of a button (paths/path_editing.h); 0 for any other.
     static int buttonCode(Qt::MouseButton button);
 
   signals:

@@ -1,6 +1,6 @@
 #pragma once
-// The core measures in twips; the view in device-independent pixels (DIP).
-// 15 twips are one DIP, so the layout stays the same at every screen scale.
+// The core measures in twips; the view in device-independent pixels (DIP),
+// kTwipsPerPixel to one, so the layout stays the same at every screen scale.
 
 #include <QPointF>
 #include <QRect>
@@ -10,7 +10,7 @@
 
 namespace tarvel::view {
 
-constexpr double kTwipsPerDip = 15.0;
+constexpr double kTwipsPerDip = kTwipsPerPixel;
 
 inline double toDip(float twips) {
     return static_cast<double>(twips) / kTwipsPerDip;

@@ -105,7 +105,7 @@ bool WindowDrawing::operator==(const WindowDrawing& other) const {
 
 WindowDrawing windowDrawingOf(const Form& form) {
     WindowDrawing drawing;
-    drawing.axes = {form.line1, form.line5, form.line6, form.line2, form.line3, form.line4};
+    for (int a = 0; a < kAxisCount; ++a) drawing.axes[static_cast<std::size_t>(a)] = form.axis(a);
     drawing.frames = form.cmdShape;
     drawing.impulses = form.lneImpulse;
     return drawing;
@@ -115,18 +115,27 @@ void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing, const Q
     painter.setRenderHint(QPainter::Antialiasing, false);
     // Stroking a wide pen costs even where the clip hides it all: items
     // beside the exposed region are left out.
-    const auto paintLines = [&](const auto& lines) {
-        for (const LineShape& line : lines) {
-            if (exposed.intersects(boundsOf(line))) paintLine(painter, line, exposed);
-        }
+    const auto paint = [&](const LineShape& line) {
+        if (exposed.intersects(boundsOf(line))) paintLine(painter, line, exposed);
     };
-    paintLines(drawing.axes);
-    for (const FilledShape& frame : drawing.frames) {
-        if (frame.visible && exposed.intersects(boundsOf(frame))) {
-            painter.fillRect(dipRectOf(frame), toQColor(frame.fillColour));
+    for (const DrawingRef& item : kDrawingOrder) {
+        const auto i = static_cast<std::size_t>(item.index);
+        switch (item.kind) {
+            case DrawingKind::Axis:
+                paint(drawing.axes[i]);
+                break;
+            case DrawingKind::Frame: {
+                const FilledShape& frame = drawing.frames[i];
+                if (frame.visible && exposed.intersects(boundsOf(frame))) {
+                    painter.fillRect(dipRectOf(frame), toQColor(frame.fillColour));
+                }
+                break;
+            }
+            case DrawingKind::Impulse:
+                paint(drawing.impulses[i]);
+                break;
         }
     }
-    paintLines(drawing.impulses);
 }
 
 QRegion changedRegion(const WindowDrawing& before, const WindowDrawing& after) {

@@ -12,7 +12,7 @@
 namespace tarvel::view {
 
 struct WindowDrawing {
-    std::array<LineShape, 6> axes{};
+    std::array<LineShape, kAxisCount> axes{};  // Line1 .. Line6
     std::array<FilledShape, kPathCount> frames{};
     std::array<LineShape, kPathCount> impulses{};
 
@@ -21,8 +21,8 @@ struct WindowDrawing {
 
 WindowDrawing windowDrawingOf(const Form& form);
 
-// In the order the window stacks them: axes, then frames, then impulse
-// lines; only those that reach into `exposed`, in DIP.
+// In the core's drawing order (kDrawingOrder), bottom first; only those
+// that reach into `exposed`, in DIP.
 void paintWindowDrawing(QPainter& painter, const WindowDrawing& drawing, const QRegion& exposed);
 
 // A line in DIP with the painter's pen (round caps, `width` DIP wide),

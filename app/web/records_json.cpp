@@ -6,6 +6,8 @@
 
 #include "app/accessible_text.h"
 #include "app/json_writer.h"
+#include "paths/path_editing.h"
+#include "paths/path_state.h"
 
 namespace tarvel::web {
 namespace {
@@ -60,122 +62,148 @@ void writeShown(JsonWriter& json, bool visible, bool enabled) {
     json.booleanField("enabled", enabled);
 }
 
+// A statistic is a value field that the analysis fills: its name is its
+// row's title, its description the figure with its unit.
+void writeLabel(JsonWriter& json, const Label& l, bool statistic) {
+    json.stringField("kind", "label");
+    writeBox(json, l);
+    json.stringField("caption", l.caption);
+    json.stringField("align", alignName(l.align));
+    writeFloat(json, "fontPt", l.fontPt);
+    json.booleanField("statistic", statistic);
+    json.booleanField("visible", l.visible);
+    json.booleanField("wraps", wraps(l));
+}
+
+void writeButton(JsonWriter& json, const CommandButton& b, const char* kind) {
+    json.stringField("kind", kind);
+    writeBox(json, b);
+    json.stringField("caption", b.caption);
+    writeFloat(json, "fontPt", b.fontPt);
+    json.stringField("backColour", toHex(b.backColour));
+    json.stringField("tag", b.tag);
+    writeShown(json, b.visible, b.enabled);
+}
+
+void writeMarker(JsonWriter& json, const Form& form, int index) {
+    writeButton(json, form.cmdSource[static_cast<std::size_t>(index)], "marker");
+    json.booleanField("on", isPathOn(form, index));
+}
+
+void writeBar(JsonWriter& json, const ScrollBar& s) {
+    json.stringField("kind", s.vertical ? "vbar" : "hbar");
+    writeBox(json, s);
+    json.integerField("min", s.min);
+    json.integerField("max", s.max);
+    json.integerField("value", s.value);
+    json.integerField("smallChange", s.smallChange);
+    json.integerField("largeChange", s.largeChange);
+    json.booleanField("tracking", s.tracking);
+    writeShown(json, s.visible, s.enabled);
+}
+
+void writeToggle(JsonWriter& json, const CheckBox& c) {
+    json.stringField("kind", "toggle");
+    writeBox(json, c);
+    json.stringField("caption", c.caption);
+    writeFloat(json, "fontPt", c.fontPt);
+    json.integerField("value", c.value);
+    json.stringField("captionColour", c.captionColour ? toHex(*c.captionColour) : "");
+    writeShown(json, c.visible, c.enabled);
+}
+
+void writeList(JsonWriter& json, const ComboBox& list) {
+    json.stringField("kind", "list");
+    writeBox(json, list);
+    json.key("items");
+    json.beginArray();
+    for (const std::string& item : list.items) json.string(item);
+    json.endArray();
+    json.stringField("text", list.text);
+    json.integerField("listIndex", list.listIndex);
+    writeFloat(json, "fontPt", list.fontPt);
+    writeShown(json, list.visible, list.enabled);
+}
+
+void writeImage(JsonWriter& json, const ImageBox& image) {
+    json.stringField("kind", "image");
+    writeBox(json, image);
+    json.booleanField("visible", image.visible);
+}
+
+void writePicture(JsonWriter& json, const Form& form, ControlKind kind) {
+    const PictureBox& p = form.picture(kind);
+    json.stringField("kind", "picture");
+    writeBox(json, p);
+    writeFloat(json, "innerWidth", p.innerWidth());
+    writeFloat(json, "innerHeight", p.innerHeight());
+    json.booleanField("visible", p.visible);
+    json.integerField("surface", pictureNumber(kind));
+}
+
+// The fields of a control's kind.
+void writeKindFields(JsonWriter& json, const Form& form, ControlRef control) {
+    const auto i = static_cast<std::size_t>(control.index);
+    switch (control.kind) {
+        case K::Label1:
+            return writeLabel(json, form.label1, false);
+        case K::Label2:
+            return writeLabel(json, form.label2, false);
+        case K::LblAt:
+            return writeLabel(json, form.lblAt[i], statisticsRowOf(control.index) != nullptr);
+        case K::CmdSource:
+            return writeMarker(json, form, control.index);
+        case K::CmdRand:
+            return writeButton(json, form.cmdRand, "button");
+        case K::CmdGo:
+            return writeButton(json, form.cmdGo[i], "button");
+        case K::HscFade:
+            return writeBar(json, form.hscFade);
+        case K::VscSpectrumRange:
+            return writeBar(json, form.vscSpectrumRange);
+        case K::ChkLinear:
+            return writeToggle(json, form.chkLinear);
+        case K::ChkMemory:
+            return writeToggle(json, form.chkMemory);
+        case K::CmbSymbol:
+            return writeList(json, form.cmbSymbol);
+        case K::ImgZelm:
+            return writeImage(json, form.imgZelm);
+        case K::PicIndividual:
+        case K::PicCombo:
+        case K::PicSumGraph:
+        case K::PicSpectrum:
+            return writePicture(json, form, control.kind);
+    }
+}
+
 // The fields every control has, then those of its kind.
 void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
-    const auto i = static_cast<std::size_t>(control.index);
     const AccessibleText text = accessibleTextOf(form, control);
     json.beginObject();
     json.stringField("id", controlId(control));
     json.stringField("name", text.name);
     json.stringField("description", text.description);
-    // A statistic is a value field that the analysis fills: its name is its
-    // row's title, its description the figure with its unit.
-    const auto label = [&](const Label& l, bool statistic) {
-        json.stringField("kind", "label");
-        writeBox(json, l);
-        json.stringField("caption", l.caption);
-        json.stringField("align", alignName(l.align));
-        writeFloat(json, "fontPt", l.fontPt);
-        json.booleanField("statistic", statistic);
-        json.booleanField("visible", l.visible);
-    };
-    const auto button = [&](const CommandButton& b, const char* kind) {
-        json.stringField("kind", kind);
-        writeBox(json, b);
-        json.stringField("caption", b.caption);
-        writeFloat(json, "fontPt", b.fontPt);
-        json.stringField("backColour", toHex(b.backColour));
-        json.stringField("tag", b.tag);
-        writeShown(json, b.visible, b.enabled);
-    };
-    const auto bar = [&](const ScrollBar& s) {
-        json.stringField("kind", s.vertical ? "vbar" : "hbar");
-        writeBox(json, s);
-        json.integerField("min", s.min);
-        json.integerField("max", s.max);
-        json.integerField("value", s.value);
-        json.integerField("smallChange", s.smallChange);
-        json.integerField("largeChange", s.largeChange);
-        json.booleanField("tracking", s.tracking);
-        writeShown(json, s.visible, s.enabled);
-    };
-    const auto toggle = [&](const CheckBox& c) {
-        json.stringField("kind", "toggle");
-        writeBox(json, c);
-        json.stringField("caption", c.caption);
-        writeFloat(json, "fontPt", c.fontPt);
-        json.integerField("value", c.value);
-        json.stringField("captionColour", c.captionColour ? toHex(*c.captionColour) : "");
-        writeShown(json, c.visible, c.enabled);
-    };
-    const auto picture = [&](const PictureBox& p) {
-        json.stringField("kind", "picture");
-        writeBox(json, p);
-        writeFloat(json, "innerWidth", p.innerWidth());
-        writeFloat(json, "innerHeight", p.innerHeight());
-        json.booleanField("visible", p.visible);
-    };
-    switch (control.kind) {
-        case K::Label1:
-            label(form.label1, false);
-            break;
-        case K::Label2:
-            label(form.label2, false);
-            break;
-        case K::LblAt:
-            label(form.lblAt[i], statisticsRowOf(control.index) != nullptr);
-            break;
-        case K::CmdSource:
-            button(form.cmdSource[i], "marker");
-            break;
-        case K::CmdRand:
-            button(form.cmdRand, "button");
-            break;
-        case K::CmdGo:
-            button(form.cmdGo[i], "button");
-            break;
-        case K::HscFade:
-            bar(form.hscFade);
-            break;
-        case K::VscSpectrumRange:
-            bar(form.vscSpectrumRange);
-            break;
-        case K::ChkLinear:
-            toggle(form.chkLinear);
-            break;
-        case K::ChkMemory:
-            toggle(form.chkMemory);
-            break;
-        case K::CmbSymbol: {
-            const ComboBox& list = form.cmbSymbol;
-            json.stringField("kind", "list");
-            writeBox(json, list);
-            json.key("items");
-            json.beginArray();
-            for (const std::string& item : list.items) json.string(item);
-            json.endArray();
-            json.stringField("text", list.text);
-            json.integerField("listIndex", list.listIndex);
-            writeFloat(json, "fontPt", list.fontPt);
-            writeShown(json, list.visible, list.enabled);
-            break;
-        }
-        case K::ImgZelm:
-            json.stringField("kind", "image");
-            writeBox(json, form.imgZelm);
-            json.booleanField("visible", form.imgZelm.visible);
-            break;
-        default:
-            picture(form.picture(control.kind));
-            break;
-    }
+    writeKindFields(json, form, control);
+    json.endObject();
+}
+
+// The core's numbers the page measures and counts by.
+void writeUnits(JsonWriter& json) {
+    json.integerField("twipsPerPixel", static_cast<std::int64_t>(kTwipsPerPixel));
+    json.integerField("pathCount", kPathCount);
+    json.key("mouseButtons");
+    json.beginObject();
+    json.integerField("left", buttonCode(MouseButton::Left));
+    json.integerField("middle", buttonCode(MouseButton::Middle));
+    json.integerField("right", buttonCode(MouseButton::Right));
     json.endObject();
 }
 
 void writeFrame(JsonWriter& json, const Form& form, int i) {
     const FilledShape& frame = form.cmdShape[static_cast<std::size_t>(i)];
     json.beginObject();
-    json.stringField("id", "cmdShape-" + std::to_string(i));
+    json.stringField("id", drawingId({DrawingKind::Frame, i}));
     json.stringField("kind", "frame");
     writeBox(json, frame);
     json.stringField("fillColour", toHex(frame.fillColour));
@@ -224,6 +252,19 @@ std::string controlId(ControlRef control) {
     return {};
 }
 
+std::string drawingId(DrawingRef item) {
+    const std::string n = std::to_string(item.index);
+    switch (item.kind) {
+        case DrawingKind::Axis:
+            return "Line" + std::to_string(item.index + 1);
+        case DrawingKind::Frame:
+            return "cmdShape-" + n;
+        case DrawingKind::Impulse:
+            return "lneImpulse-" + n;
+    }
+    return {};
+}
+
 std::string recordsJson(const Form& form) {
     JsonWriter json;
     json.beginObject();
@@ -238,6 +279,7 @@ std::string recordsJson(const Form& form) {
     json.endObject();
     json.integerField("dragSource", form.dragSource.value_or(-1));
     json.stringField("dropPlaceName", kDropPlaceName);
+    writeUnits(json);
 
     json.key("tabOrder");
     json.beginArray();
@@ -250,13 +292,15 @@ std::string recordsJson(const Form& form) {
 
     json.key("lines");
     json.beginArray();
-    const std::array<const LineShape*, 6> axes{&form.line1, &form.line2, &form.line3,
-                                               &form.line4, &form.line5, &form.line6};
-    for (std::size_t a = 0; a < axes.size(); ++a)
-        writeLine(json, "Line" + std::to_string(a + 1), *axes[a]);
+    for (int a = 0; a < kAxisCount; ++a)
+        writeLine(json, drawingId({DrawingKind::Axis, a}), form.axis(a));
     for (int i = 0; i < kPathCount; ++i)
-        writeLine(json, "lneImpulse-" + std::to_string(i),
+        writeLine(json, drawingId({DrawingKind::Impulse, i}),
                   form.lneImpulse[static_cast<std::size_t>(i)]);
+    json.endArray();
+    json.key("drawingOrder");
+    json.beginArray();
+    for (const DrawingRef& item : kDrawingOrder) json.string(drawingId(item));
     json.endArray();
 
     json.key("controls");

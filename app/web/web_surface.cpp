@@ -1,11 +1,7 @@
 #include "app/web/web_surface.h"
 
-#include <cmath>
-
 namespace tarvel::web {
 namespace {
-
-constexpr double kTwipsPerDip = 15.0;
 
 // The core's colour is red + 256 green + 65536 blue: in a little-endian word
 // the bytes already stand R, G, B; an opaque alpha completes them.
@@ -13,17 +9,14 @@ std::uint32_t rgbaPixel(Colour colour) {
     return 0xFF000000u | static_cast<std::uint32_t>(colour);
 }
 
-// The drawing area in device pixels, as the desktop's image surfaces size it.
-int devicePixels(float innerTwips, double ratio) {
-    const double dip = std::round(static_cast<double>(innerTwips) / kTwipsPerDip);
-    return static_cast<int>(std::lround(dip * ratio));
-}
-
 }  // namespace
 
 WebSurface::WebSurface(const PictureBox& box, double ratio)
-    : width_(devicePixels(box.innerWidth(), ratio)),
-      height_(devicePixels(box.innerHeight(), ratio)),
+    : WebSurface(pixels::devicePixelSizeOf(box, ratio), ratio) {}
+
+WebSurface::WebSurface(pixels::PixelSize size, double ratio)
+    : width_(size.width),
+      height_(size.height),
       buffer_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)),
       pixels_(rgbaPixel) {
     pixels_.bind(pixels::PixelTarget{buffer_.data(), width_, height_, width_}, ratio);

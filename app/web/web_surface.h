@@ -24,6 +24,8 @@ class WebSurface {
     pixels::PixelRect takeChanged() { return pixels_.takeChanged(); }
 
   private:
+    WebSurface(pixels::PixelSize size, double ratio);
+
     int width_;
     int height_;
     std::vector<std::uint32_t> buffer_;

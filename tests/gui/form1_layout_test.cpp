@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -61,6 +62,10 @@ TEST_F(Form1Layout, LabelsSitAtTheirPlacesWithTheirTextFontAndAlignment) {
                                                                        : Qt::AlignLeft;
         EXPECT_EQ(horizontal, expected) << record.caption;
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+        // The core's rule of 1.2 em a line agrees with the font's own spacing.
+        const bool twoLinesFit = label->height() >= 2 * QFontMetrics(label->font()).lineSpacing();
+        EXPECT_EQ(label->wordWrap(), twoLinesFit && record.caption.find(' ') != std::string::npos)
+            << record.caption;
     };
     check(form().label1, {K::Label1, 0});
     check(form().label2, {K::Label2, 0});

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QtTest/QTest>
+#include <array>
 
 #include "app/qt/image_surface.h"
 #include "app/qt/marker_button.h"
@@ -102,14 +103,29 @@ TEST_F(Form1Pixels, FadingShowsTheFrameInPlaceOfTheMarker) {
     }
 }
 
-// The arrow heads and axes, at points of each line that no control covers.
+// The arrow heads and axes Line1 .. Line6: every end exactly where the
+// layout puts it (a pixel's move shows nowhere else), then the lines drawn
+// there, at points of each line that no control covers.
 TEST_F(Form1Pixels, AxesAndArrowHeadsAreDrawnWhereTheLayoutPutsThem) {
+    using Ends = std::array<float, 4>;  // x1, y1, x2, y2 in twips
+    const std::array<Ends, kAxisCount> endsInTwips{{{540, 600, 540, 4080},
+                                                    {540, 4080, 5460, 4080},
+                                                    {5460, 4080, 5220, 3840},
+                                                    {5220, 4320, 5460, 4080},
+                                                    {300, 840, 540, 600},
+                                                    {780, 840, 540, 600}}};
+    for (int a = 0; a < kAxisCount; ++a) {
+        const LineShape& axis = form().axis(a);
+        EXPECT_EQ((Ends{axis.x1, axis.y1, axis.x2, axis.y2}),
+                  endsInTwips[static_cast<std::size_t>(a)])
+            << "Line" << a + 1;
+        EXPECT_EQ(axis.widthPx, 3);
+        EXPECT_TRUE(axis.visible);
+    }
     SKIP_WHERE_THE_SCREEN_CANNOT_BE_READ();
-    const QLineF linesInTwips[] = {{540, 600, 540, 4080},    {540, 4080, 5460, 4080},
-                                   {5460, 4080, 5220, 3840}, {5220, 4320, 5460, 4080},
-                                   {300, 840, 540, 600},     {780, 840, 540, 600}};
     const QImage shot = snapshot();
-    for (const QLineF& line : linesInTwips) {
+    for (const Ends& ends : endsInTwips) {
+        const QLineF line(ends[0], ends[1], ends[2], ends[3]);
         int seen = 0;
         for (const double t : {0.2, 0.35, 0.5, 0.65, 0.8}) {
             const QPointF p = line.pointAt(t) / 15;
