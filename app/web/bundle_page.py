@@ -23,7 +23,9 @@ def main(template, style, font, icon, logo, module, output, *scripts):
         'ICON': base64_of(icon),
         'LOGO': base64_of(logo),
         'MODULE': script_text(module),
-        'PAGE': '\n'.join(script_text(script) for script in scripts),
+        # The script's parts share one scope of their own, not the window's.
+        'PAGE': "(function tarvelPage() {\n'use strict';\n" +
+                '\n'.join(script_text(script) for script in scripts) + '\n})();',
     }
     text = pathlib.Path(template).read_text(encoding='utf-8')
     # One pass over the template alone: the inserted texts are left as they are.

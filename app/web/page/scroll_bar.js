@@ -4,7 +4,6 @@
 // steps by the bar's small change, the track by its large change towards the
 // pointer, both repeating while held; the thumb follows the pointer. Every
 // number comes from the bar's record.
-'use strict';
 
 const SCROLL_REPEAT_DELAY_MS = 500;  // a held arrow or track starts repeating after this
 const SCROLL_REPEAT_MS = 50;

@@ -1,0 +1,35 @@
+// The picture boxes: the module draws into its own pixels, and each canvas
+// only copies what changed since the last frame.
+
+const surfaces = [];  // by the model's surface number: {canvas, context, image}
+
+function makeSurfaces(pictures) {
+  for (const record of pictures) {
+    const canvas = elements.get(record.id);
+    canvas.width = model.surfaceWidth(record.surface);
+    canvas.height = model.surfaceHeight(record.surface);
+    surfaces[record.surface] = { canvas, context: canvas.getContext('2d'), image: null };
+  }
+}
+
+// Only the rectangle drawn or wiped since the last frame goes to the canvas.
+function copySurface(k) {
+  const changed = model.takeChanged(k);
+  const width = changed.right - changed.left;
+  const height = changed.bottom - changed.top;
+  if (width <= 0 || height <= 0) return;
+  const surface = surfaces[k];
+  const heap = Module.HEAPU8;
+  // The canvas reads the module's own pixels through a view, no copy in
+  // between; growing memory replaces the buffer, and then the view.
+  if (!surface.image || surface.image.data.buffer !== heap.buffer) {
+    const { width: w, height: h } = surface.canvas;
+    const pixels = new Uint8ClampedArray(heap.buffer, model.surfacePixels(k), w * h * 4);
+    surface.image = new ImageData(pixels, w, h);
+  }
+  surface.context.putImageData(surface.image, 0, 0, changed.left, changed.top, width, height);
+}
+
+function copySurfaces() {
+  for (let k = 0; k < surfaces.length; ++k) copySurface(k);
+}

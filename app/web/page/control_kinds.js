@@ -1,0 +1,120 @@
+// What the page does for each kind of control: the element it makes, how
+// it mirrors the control's record, and how a screen reader gets its name
+// (an aria-label unless the kind says otherwise). A new kind is one entry.
+
+const BAR_ACTIONS = {
+  hscFade: (value) => model.setFade(value),
+  vscSpectrumRange: (value) => model.setRange(value),
+};
+const scrollBars = new Map();
+
+function makeButton(className) {
+  const element = document.createElement('button');
+  element.type = 'button';
+  element.className = className;
+  return element;
+}
+
+const bar = {
+  make(record) {
+    const send = BAR_ACTIONS[record.id];
+    const scrollBar = createScrollBar(record, px, (value) => act(() => send(value)));
+    scrollBars.set(record.id, scrollBar);
+    return scrollBar.element;
+  },
+  mirror(element, record) { scrollBars.get(record.id).mirror(record); },
+};
+
+const toggle = {
+  make: () => makeButton('toggle'),
+  mirror(element, record) {
+    setText(element, record.caption);
+    setAttribute(element, 'aria-pressed', record.value === 1 ? 'true' : 'false');
+    element.style.color = record.captionColour || '';
+  },
+};
+
+const CONTROL_KINDS = {
+  // A statistic is read by its row's title and its figure; any other label
+  // by its caption, as its text.
+  label: {
+    make(record) {
+      const element = document.createElement(record.statistic ? 'output' : 'div');
+      element.className = 'label';
+      element.style.textAlign = record.align;
+      if (record.statistic) element.setAttribute('aria-live', 'off');
+      return element;
+    },
+    mirror(element, record) {
+      setText(element, record.caption);
+      element.classList.toggle('wraps', record.wraps);
+    },
+    name(element, record) {
+      if (record.statistic) setAttribute(element, 'aria-label', record.name);
+    },
+  },
+  marker: {
+    make: () => makeButton('marker'),
+    mirror(element, record) {
+      element.style.backgroundColor = record.backColour;
+      element.classList.toggle('on', record.on);
+    },
+  },
+  button: {
+    make: () => makeButton('button'),
+    mirror(element, record) { setText(element, record.caption); },
+  },
+  toggle,
+  hbar: bar,
+  vbar: bar,
+  list: {
+    make() {
+      const element = document.createElement('select');
+      element.className = 'list';
+      return element;
+    },
+    mirror(element, record) {
+      const same = element.options.length === record.items.length &&
+        record.items.every((item, k) => element.options[k].text === item);
+      if (!same) element.replaceChildren(...record.items.map((item) => new Option(item, item)));
+      if (element.selectedIndex !== record.listIndex) element.selectedIndex = record.listIndex;
+    },
+  },
+  image: {
+    make() {
+      const element = document.createElement('img');
+      element.className = 'image';
+      element.src = document.getElementById('logoPicture').src;
+      return element;
+    },
+    mirror() {},
+    name(element, record) { element.alt = record.name; },
+  },
+  picture: {
+    make() {
+      const element = document.createElement('canvas');
+      element.className = 'picture';
+      return element;
+    },
+    mirror() {},
+  },
+  // The fading display's squares, drawn with the window's lines.
+  frame: {
+    inDrawing: true,
+    make: () => document.createElementNS(SVG, 'rect'),
+    mirror(element, record) {
+      setAttribute(element, 'x', px(record.left));
+      setAttribute(element, 'y', px(record.top));
+      setAttribute(element, 'width', px(record.width));
+      setAttribute(element, 'height', px(record.height));
+      setAttribute(element, 'fill', record.fillColour);
+      setAttribute(element, 'visibility', record.visible ? 'visible' : 'hidden');
+    },
+  },
+};
+
+function kindOf(record) {
+  const kind = CONTROL_KINDS[record.kind];
+  if (!kind) throw new Error(`no element for a control of kind ${record.kind}`);
+  return kind;
+}

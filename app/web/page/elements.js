@@ -1,0 +1,63 @@
+// Building the page's elements from the records, once, at start.
+
+const SVG = 'http://www.w3.org/2000/svg';
+
+function place(element, record) {
+  element.style.left = `${px(record.left)}px`;
+  element.style.top = `${px(record.top)}px`;
+  element.style.width = `${px(record.width)}px`;
+  element.style.height = `${px(record.height)}px`;
+}
+
+function makeElement(record) {
+  const kind = kindOf(record);
+  const element = kind.make(record);
+  element.id = record.id;
+  if (!kind.inDrawing) {
+    place(element, record);
+    if (record.fontPt) element.style.fontSize = `${record.fontPt}pt`;
+    form.appendChild(element);
+  }
+  return element;
+}
+
+function makeLine(record) {
+  const line = document.createElementNS(SVG, 'line');
+  line.id = record.id;
+  line.setAttribute('stroke-width', record.widthPx);
+  return line;
+}
+
+// Labels lie lowest, then the window's drawing, then the controls. The
+// controls stand in the document in the window's focus order, so Tab visits
+// them as the window does; where two overlap, the later one in that order
+// lies on top, as in the window.
+function inDocumentOrder(controls, tabOrder) {
+  const order = (c) => {
+    if (c.kind === 'label' || c.kind === 'image') return -1;
+    const stop = tabOrder.indexOf(c.id);
+    return stop < 0 ? tabOrder.length : stop;
+  };
+  return controls.map((c, k) => ({ c, k, rank: order(c) }))
+    .sort((a, b) => a.rank - b.rank || a.k - b.k);
+}
+
+function build() {
+  const r = records;
+  form.style.width = `${px(r.clientWidth)}px`;
+  form.style.height = `${px(r.clientHeight)}px`;
+  form.style.backgroundColor = r.backColour;
+  drawing.setAttribute('viewBox', `0 0 ${px(r.clientWidth)} ${px(r.clientHeight)}`);
+  for (const { c: record, rank } of inDocumentOrder(r.controls, r.tabOrder)) {
+    if (rank >= 0 && drawing.parentNode !== form) form.appendChild(drawing);
+    elements.set(record.id, makeElement(record));
+  }
+  for (const record of r.lines) elements.set(record.id, makeLine(record));
+  // The window's lines and the fading display's squares, lowest first.
+  for (const id of r.drawingOrder) drawing.appendChild(elements.get(id));
+  form.appendChild(outline);
+  for (const id of r.tabOrder) elements.get(id).setAttribute('tabindex', '0');
+  outline.setAttribute('aria-label', r.dropPlaceName);
+  makeSurfaces(r.controls.filter((c) => c.kind === 'picture'));
+  connectEvents();
+}
