@@ -118,7 +118,20 @@ void clickEyeSurface(Form& form, ControlKind which) {
         case ControlKind::PicSumGraph:
             picSumGraph_Click(form);
             break;
-        default:
+        // A click on any other control is no click on an eye diagram.
+        case ControlKind::Label1:
+        case ControlKind::Label2:
+        case ControlKind::LblAt:
+        case ControlKind::CmdSource:
+        case ControlKind::CmdRand:
+        case ControlKind::CmdGo:
+        case ControlKind::HscFade:
+        case ControlKind::VscSpectrumRange:
+        case ControlKind::CmbSymbol:
+        case ControlKind::ImgZelm:
+        case ControlKind::PicSpectrum:
+        case ControlKind::ChkLinear:
+        case ControlKind::ChkMemory:
             break;
     }
 }

@@ -11,20 +11,13 @@
 #include "app/web/records_json.h"
 
 namespace tarvel::web {
-namespace {
-
-constexpr std::array<ControlKind, kSurfaceCount> kSurfaceKinds{
-    ControlKind::PicIndividual, ControlKind::PicCombo, ControlKind::PicSumGraph,
-    ControlKind::PicSpectrum};
-
-}  // namespace
 
 WebModel::WebModel(double ratio) : form_(std::make_unique<Form>()) {
     // The ratio sizes the picture boxes' pixel buffers.
     if (!std::isfinite(ratio) || ratio < 1) ratio = 1;
     ratio = std::min(ratio, 4.0);
     for (std::size_t k = 0; k < kSurfaceCount; ++k) {
-        PictureBox& box = form_->picture(kSurfaceKinds[k]);
+        PictureBox& box = form_->picture(kPictureKinds[k]);
         surfaces_[k] = std::make_unique<WebSurface>(box, ratio);
         box.attach(&surfaces_[k]->surface());
     }
@@ -76,7 +69,7 @@ void WebModel::clickMemory() {
 void WebModel::clickSurface(int surface) {
     // The number picks from the page's own table of surfaces.
     if (surface >= 0 && surface < kSurfaceCount)
-        clickEyeSurface(*form_, kSurfaceKinds[static_cast<std::size_t>(surface)]);
+        clickEyeSurface(*form_, kPictureKinds[static_cast<std::size_t>(surface)]);
 }
 void WebModel::tick() {
     Timer1_Timer(*form_);

@@ -14,7 +14,8 @@
 namespace tarvel::web {
 
 // Surfaces by number, as the page addresses them.
-enum SurfaceIndex { kIndividual = 0, kCombo = 1, kSum = 2, kSpectrum = 3, kSurfaceCount = 4 };
+// The page numbers the surfaces as kPictureKinds orders the picture boxes.
+inline constexpr int kSurfaceCount = static_cast<int>(kPictureKinds.size());
 
 struct ChangedRect {
     int left, top, right, bottom;

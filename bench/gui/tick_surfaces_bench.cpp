@@ -15,8 +15,8 @@
 
 #include "animation/timer_tick.h"
 #include "app/form_load.h"
+#include "app/pixels/pixel_surface.h"
 #include "app/qt/image_surface.h"
-#include "app/qt/twips.h"
 #include "bench/heaviest_case.h"
 
 namespace tarvel::view {
@@ -31,8 +31,8 @@ struct FadingChannel {
         for (std::size_t k = 0; k < kPictures.size() && ratio > 0; ++k) {
             PictureBox& box = form->picture(kPictures[k]);
             surfaces[k] = std::make_unique<ImageSurface>(
-                QSize(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight()))), nullptr,
-                ratio);
+                QSize(pixels::wholeDips(box.innerWidth()), pixels::wholeDips(box.innerHeight())),
+                nullptr, ratio);
             box.attach(surfaces[k].get());
         }
         Form_Load(*form);
@@ -138,8 +138,8 @@ void BM_DrawOneTicksSegments(benchmark::State& state) {
         PictureBox& box = form->picture(kPictures[k]);
         box.attach(&recorders[k]);
         surfaces[k] = std::make_unique<ImageSurface>(
-            QSize(qRound(toDip(box.innerWidth())), qRound(toDip(box.innerHeight()))), nullptr,
-            ratio);
+            QSize(pixels::wholeDips(box.innerWidth()), pixels::wholeDips(box.innerHeight())),
+            nullptr, ratio);
     }
     Form_Load(*form);
     bench::switchOnEveryPathFadingAfterRandom(*form);

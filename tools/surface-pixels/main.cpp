@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app/form_load.h"
+#include "app/pixels/pixel_surface.h"
 #include "app/qt/image_surface.h"
 #include "app/qt/qt_colour.h"
 #include "app/qt/twips.h"
@@ -36,8 +37,8 @@ constexpr std::array<Picture, 4> kPictures{{{"picIndividual", ControlKind::PicIn
 
 // As the window makes its picture boxes, with the ratio pinned.
 std::unique_ptr<ImageSurface> makeSurface(tarvel::PictureBox& record, double ratio) {
-    using tarvel::view::toDip;
-    const QSize inner(qRound(toDip(record.innerWidth())), qRound(toDip(record.innerHeight())));
+    const QSize inner(tarvel::pixels::wholeDips(record.innerWidth()),
+                      tarvel::pixels::wholeDips(record.innerHeight()));
     auto surface = std::make_unique<ImageSurface>(inner, nullptr, ratio);
     surface->setBackground(record.backColour);
     surface->clear();

@@ -4,13 +4,13 @@
 #include <sstream>
 
 #include "animation/timer_tick.h"
+#include "app/controls.h"
 #include "app/user_actions.h"
 #include "paths/path_editing.h"
 
 namespace tarvel::tools {
 namespace {
 
-constexpr float kTwipsPerDip = 15.0f;
 constexpr int kLeftButton = 1;
 
 ControlKind pictureNamed(const std::string& name) {
@@ -40,7 +40,10 @@ bool applyLine(Form& form, std::istringstream& words, const std::string& action)
         float x = 0, y = 0;
         if (!(words >> index >> x >> y)) return false;
         pressOnMarker(form, index, kRightButton);
-        releaseDrag(form, x * kTwipsPerDip, y * kTwipsPerDip);
+        const auto twips = [](float dips) {
+            return static_cast<float>(double{dips} * kTwipsPerPixel);
+        };
+        releaseDrag(form, twips(x), twips(y));
     } else if (action == "click") {
         int index = 0;
         if (!(words >> index)) return false;
