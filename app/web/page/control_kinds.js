@@ -18,7 +18,7 @@ function makeButton(className) {
 const bar = {
   make(record) {
     const send = BAR_ACTIONS[record.id];
-    const scrollBar = createScrollBar(record, px, (value) => act(() => send(value)));
+    const scrollBar = new ScrollBar(record, px, (value) => act(() => send(value)));
     scrollBars.set(record.id, scrollBar);
     return scrollBar.element;
   },

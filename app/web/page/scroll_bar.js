@@ -10,160 +10,184 @@ const SCROLL_REPEAT_MS = 50;
 const SCROLL_THUMB_MIN_PX = 8;
 const SCROLL_ARROW_PX = 14;  // the window's style draws its arrow buttons this long
 
-// `px` turns the record's twips into CSS pixels; `send(value)` hands a new
-// value to the model and mirrors what follows, this bar included.
-function createScrollBar(record, px, send) {
-  const vertical = record.kind === 'vbar';
-  const element = document.createElement('div');
-  element.className = `scrollbar ${record.kind}`;
-  element.setAttribute('role', 'scrollbar');
-  element.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
-  element.tabIndex = 0;
-  const part = (name) => {
-    const piece = document.createElement('div');
-    piece.className = name;
-    piece.setAttribute('aria-hidden', 'true');
-    return piece;
-  };
-  const less = part('arrow less');
-  const track = part('track');
-  const thumb = part('thumb');
-  const more = part('arrow more');
-  track.appendChild(thumb);
-  element.append(less, track, more);
+class ScrollBar {
+  // `px` turns the record's twips into CSS pixels; `send(value)` hands a new
+  // value to the model and mirrors what follows, this bar included.
+  constructor(record, px, send) {
+    this.bar = record;  // the record last mirrored
+    this.shown = record.value;  // ahead of the record while a thumb that reports on release is dragged
+    this.held = null;  // the pressed part: {pointerId, part, grab, timer, lastEvent}
+    this.px = px;
+    this.send = send;
+    this.vertical = record.kind === 'vbar';
+    this.build();
+    this.listen();
+    this.draw();
+  }
 
-  let bar = record;  // the record last mirrored
-  let shown = record.value;  // ahead of the record while a thumb that reports on release is dragged
-  let held = null;  // the pressed part: {pointerId, part, grab, timer}
+  build() {
+    const element = document.createElement('div');
+    element.className = `scrollbar ${this.bar.kind}`;
+    element.setAttribute('role', 'scrollbar');
+    element.setAttribute('aria-orientation', this.vertical ? 'vertical' : 'horizontal');
+    element.tabIndex = 0;
+    element.style.setProperty('--arrow', `${SCROLL_ARROW_PX}px`);
+    const part = (name) => {
+      const piece = document.createElement('div');
+      piece.className = name;
+      piece.setAttribute('aria-hidden', 'true');
+      return piece;
+    };
+    this.less = part('arrow less');
+    this.track = part('track');
+    this.thumb = part('thumb');
+    this.more = part('arrow more');
+    this.track.appendChild(this.thumb);
+    element.append(this.less, this.track, this.more);
+    this.element = element;
+  }
 
-  const clamp = (value) => Math.min(bar.max, Math.max(bar.min, value));
-  const trackLength = () => px(vertical ? bar.height : bar.width) - 2 * SCROLL_ARROW_PX;
+  // The model's value wins, except over a thumb that is still held.
+  mirror(record) {
+    this.bar = record;
+    if (!(this.held && this.held.part === this.thumb)) this.shown = record.value;
+    this.draw();
+  }
+
+  clamp(value) {
+    return Math.min(this.bar.max, Math.max(this.bar.min, value));
+  }
+
+  trackLength() {
+    return this.px(this.vertical ? this.bar.height : this.bar.width) - 2 * SCROLL_ARROW_PX;
+  }
+
   // The thumb is as long against the track as a page against the whole range.
-  function thumbLength() {
-    const range = bar.max - bar.min;
-    const length = Math.round(trackLength() * bar.largeChange / (range + bar.largeChange));
-    return Math.min(trackLength(), Math.max(SCROLL_THUMB_MIN_PX, length));
-  }
-  function thumbOffset(value) {
-    const range = bar.max - bar.min;
-    return range > 0 ? Math.round((value - bar.min) * (trackLength() - thumbLength()) / range) : 0;
+  thumbLength() {
+    const { min, max, largeChange } = this.bar;
+    const length = Math.round(this.trackLength() * largeChange / (max - min + largeChange));
+    return Math.min(this.trackLength(), Math.max(SCROLL_THUMB_MIN_PX, length));
   }
 
-  function draw() {
-    const [lengthName, offsetName] = vertical ? ['height', 'top'] : ['width', 'left'];
-    thumb.style[lengthName] = `${thumbLength()}px`;
-    thumb.style[offsetName] = `${thumbOffset(shown)}px`;
-    element.setAttribute('aria-valuemin', String(bar.min));
-    element.setAttribute('aria-valuemax', String(bar.max));
-    element.setAttribute('aria-valuenow', String(shown));
+  thumbOffset(value) {
+    const range = this.bar.max - this.bar.min;
+    if (range <= 0) return 0;
+    return Math.round((value - this.bar.min) * (this.trackLength() - this.thumbLength()) / range);
   }
 
-  function moveTo(value) {
-    const next = clamp(value);
-    if (next === bar.value) return;
-    shown = next;
-    send(next);
+  draw() {
+    const [lengthName, offsetName] = this.vertical ? ['height', 'top'] : ['width', 'left'];
+    this.thumb.style[lengthName] = `${this.thumbLength()}px`;
+    this.thumb.style[offsetName] = `${this.thumbOffset(this.shown)}px`;
+    this.element.setAttribute('aria-valuemin', String(this.bar.min));
+    this.element.setAttribute('aria-valuemax', String(this.bar.max));
+    this.element.setAttribute('aria-valuenow', String(this.shown));
+  }
+
+  moveTo(value) {
+    const next = this.clamp(value);
+    if (next === this.bar.value) return;
+    this.shown = next;
+    this.send(next);
   }
 
   // Where the pointer is along the track, in the form's pixels whatever its scale.
-  function along(event) {
-    const box = track.getBoundingClientRect();
-    const scale = (vertical ? box.height / track.offsetHeight : box.width / track.offsetWidth) || 1;
-    return (vertical ? event.clientY - box.top : event.clientX - box.left) / scale;
+  along(event) {
+    const box = this.track.getBoundingClientRect();
+    const scale = (this.vertical ? box.height / this.track.offsetHeight
+      : box.width / this.track.offsetWidth) || 1;
+    return (this.vertical ? event.clientY - box.top : event.clientX - box.left) / scale;
   }
 
   // One step of the pressed part: an arrow always steps; the track steps a
   // page towards the pointer until the thumb lies under it.
-  function stepHeld(event) {
-    if (held.part === less) moveTo(bar.value - bar.smallChange);
-    else if (held.part === more) moveTo(bar.value + bar.smallChange);
-    else if (held.part === track) {
-      const at = along(event);
-      const from = thumbOffset(bar.value);
-      if (at < from) moveTo(bar.value - bar.largeChange);
-      else if (at >= from + thumbLength()) moveTo(bar.value + bar.largeChange);
+  stepHeld(event) {
+    const { part } = this.held;
+    const { value, smallChange, largeChange } = this.bar;
+    if (part === this.less) this.moveTo(value - smallChange);
+    else if (part === this.more) this.moveTo(value + smallChange);
+    else if (part === this.track) {
+      const at = this.along(event);
+      const from = this.thumbOffset(value);
+      if (at < from) this.moveTo(value - largeChange);
+      else if (at >= from + this.thumbLength()) this.moveTo(value + largeChange);
     }
   }
 
-  function repeat(event, delay) {
-    held.timer = setTimeout(() => {
-      if (!held) return;
-      stepHeld(held.lastEvent || event);
-      repeat(event, SCROLL_REPEAT_MS);
+  repeat(delay) {
+    this.held.timer = setTimeout(() => {
+      if (!this.held) return;
+      this.stepHeld(this.held.lastEvent);
+      this.repeat(SCROLL_REPEAT_MS);
     }, delay);
   }
 
-  element.addEventListener('pointerdown', (event) => {
-    if (held || !bar.enabled || (event.pointerType === 'mouse' && event.button !== 0)) return;
+  press(event) {
+    if (this.held || !this.bar.enabled || (event.pointerType === 'mouse' && event.button !== 0)) return;
     event.preventDefault();
-    element.focus({ preventScroll: true });
-    const pressed = [less, more, thumb, track].find((p) => p.contains(event.target));
-    if (!pressed) return;
-    held = { pointerId: event.pointerId, part: pressed, grab: along(event) - thumbOffset(bar.value) };
+    this.element.focus({ preventScroll: true });
+    const part = [this.less, this.more, this.thumb, this.track].find((p) => p.contains(event.target));
+    if (!part) return;
+    const grab = this.along(event) - this.thumbOffset(this.bar.value);
+    this.held = { pointerId: event.pointerId, part, grab, timer: null, lastEvent: event };
     try {
-      element.setPointerCapture(event.pointerId);
+      this.element.setPointerCapture(event.pointerId);
     } catch (error) {
       // a pointer that is already gone: its release will not come
     }
-    pressed.classList.add('pressed');
-    if (pressed === thumb) return;
-    stepHeld(event);
-    repeat(event, SCROLL_REPEAT_DELAY_MS);
-  });
-
-  element.addEventListener('pointermove', (event) => {
-    if (!held || held.pointerId !== event.pointerId) return;
-    held.lastEvent = event;
-    if (held.part !== thumb) return;
-    const room = trackLength() - thumbLength();
-    if (room <= 0) return;
-    const value = clamp(bar.min + Math.round((along(event) - held.grab) / room * (bar.max - bar.min)));
-    if (value === shown) return;
-    shown = value;
-    if (bar.tracking) send(value);
-    else draw();
-  });
-
-  function letGo(event) {
-    if (!held || held.pointerId !== event.pointerId) return;
-    const { part: pressed, timer } = held;
-    held = null;
-    clearTimeout(timer);
-    pressed.classList.remove('pressed');
-    if (element.hasPointerCapture(event.pointerId)) element.releasePointerCapture(event.pointerId);
-    if (pressed === thumb && shown !== bar.value) send(shown);
+    part.classList.add('pressed');
+    if (part === this.thumb) return;
+    this.stepHeld(event);
+    this.repeat(SCROLL_REPEAT_DELAY_MS);
   }
-  element.addEventListener('pointerup', letGo);
-  element.addEventListener('pointercancel', letGo);
-  element.addEventListener('lostpointercapture', letGo);
+
+  move(event) {
+    if (!this.held || this.held.pointerId !== event.pointerId) return;
+    this.held.lastEvent = event;
+    const room = this.trackLength() - this.thumbLength();
+    if (this.held.part !== this.thumb || room <= 0) return;
+    const { min, max } = this.bar;
+    const value = this.clamp(min + Math.round((this.along(event) - this.held.grab) / room * (max - min)));
+    if (value === this.shown) return;
+    this.shown = value;
+    if (this.bar.tracking) this.send(value);
+    else this.draw();
+  }
+
+  letGo(event) {
+    if (!this.held || this.held.pointerId !== event.pointerId) return;
+    const { part, timer } = this.held;
+    this.held = null;
+    clearTimeout(timer);
+    part.classList.remove('pressed');
+    if (this.element.hasPointerCapture(event.pointerId)) this.element.releasePointerCapture(event.pointerId);
+    if (part === this.thumb && this.shown !== this.bar.value) this.send(this.shown);
+  }
 
   // The desktop's keys: arrows by the small change, pages by the large one,
   // Home and End to the ends; up is less on an upright bar, more on a level one.
-  element.addEventListener('keydown', (event) => {
-    const moreKeys = vertical ? ['ArrowDown', 'ArrowRight'] : ['ArrowRight', 'ArrowUp'];
-    const lessKeys = vertical ? ['ArrowUp', 'ArrowLeft'] : ['ArrowLeft', 'ArrowDown'];
-    const [pageMore, pageLess] = vertical ? ['PageDown', 'PageUp'] : ['PageUp', 'PageDown'];
-    let value = null;
-    if (moreKeys.includes(event.key)) value = bar.value + bar.smallChange;
-    else if (lessKeys.includes(event.key)) value = bar.value - bar.smallChange;
-    else if (event.key === pageMore) value = bar.value + bar.largeChange;
-    else if (event.key === pageLess) value = bar.value - bar.largeChange;
-    else if (event.key === 'Home') value = bar.min;
-    else if (event.key === 'End') value = bar.max;
-    if (value === null) return;
+  key(event) {
+    const moreKeys = this.vertical ? ['ArrowDown', 'ArrowRight'] : ['ArrowRight', 'ArrowUp'];
+    const lessKeys = this.vertical ? ['ArrowUp', 'ArrowLeft'] : ['ArrowLeft', 'ArrowDown'];
+    const [pageMore, pageLess] = this.vertical ? ['PageDown', 'PageUp'] : ['PageUp', 'PageDown'];
+    const { value, smallChange, largeChange, min, max } = this.bar;
+    const target = {
+      [moreKeys[0]]: value + smallChange, [moreKeys[1]]: value + smallChange,
+      [lessKeys[0]]: value - smallChange, [lessKeys[1]]: value - smallChange,
+      [pageMore]: value + largeChange, [pageLess]: value - largeChange, Home: min, End: max,
+    }[event.key];
+    if (target === undefined) return;
     event.preventDefault();
-    moveTo(value);
-  });
+    this.moveTo(target);
+  }
 
-  element.style.setProperty('--arrow', `${SCROLL_ARROW_PX}px`);
-  draw();
-  return {
-    element,
-    // The model's value wins, except over a thumb that is still held.
-    mirror(next) {
-      bar = next;
-      if (!(held && held.part === thumb)) shown = bar.value;
-      draw();
-    },
-  };
+  listen() {
+    const on = (type, handler) => this.element.addEventListener(type, handler.bind(this));
+    on('pointerdown', this.press);
+    on('pointermove', this.move);
+    on('pointerup', this.letGo);
+    on('pointercancel', this.letGo);
+    on('lostpointercapture', this.letGo);
+    on('keydown', this.key);
+  }
 }
