@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
 namespace tarvel::pixels {
 namespace {
@@ -15,6 +17,29 @@ constexpr bool kPlanColumns = false;
 #else
 constexpr bool kPlanColumns = true;
 #endif
+
+// Each new pixel takes an inked pixel of the old ones it covers, if there
+// is one: a thin line stays unbroken where the drawing shrinks.
+void carryOver(const PixelTarget& from, const PixelTarget& to, std::uint32_t background) {
+    const auto span = [](int k, int toSize, int fromSize) {
+        const int first = static_cast<int>(std::int64_t{k} * fromSize / toSize);
+        const int last = static_cast<int>(std::int64_t{k + 1} * fromSize / toSize);
+        return std::pair{first, std::max(first + 1, last)};
+    };
+    for (int y = 0; y < to.height; ++y) {
+        const auto [top, bottom] = span(y, to.height, from.height);
+        for (int x = 0; x < to.width; ++x) {
+            const auto [left, right] = span(x, to.width, from.width);
+            std::uint32_t pixel = from.pixels[top * from.stride + left];
+            for (int v = top; v < bottom && pixel == background; ++v) {
+                for (int u = left; u < right && pixel == background; ++u) {
+                    pixel = from.pixels[v * from.stride + u];
+                }
+            }
+            to.pixels[y * to.stride + x] = pixel;
+        }
+    }
+}
 }  // namespace
 
 // Rounded as the toolkit rounds a size: half a pixel up.
@@ -55,7 +80,26 @@ void PixelSurface::bind(PixelTarget target, double ratio) {
     if (kPlanColumns) plan_.reserve(kMaxPlannedPoints, target_.width);
 }
 
+void PixelSurface::rebind(PixelTarget target, double ratio) {
+    settle();
+    const PixelTarget old = target_;
+    if (record_.complete()) {
+        // The record ends where the surface stands: pen and background too.
+        background_ = pack_(record_.background());
+        bind(target, ratio);
+        recording_ = false;
+        record_.replay(*this);
+        recording_ = true;
+    } else {
+        bind(target, ratio);
+        carryOver(old, target_, background_);
+        inked_.unite(PixelRect{0, 0, target_.width, target_.height});
+    }
+}
+
 void PixelSurface::setBackground(Colour colour) {
+    if (recording_) record_.setBackground(colour);
+    backgroundColour_ = colour;
     settle();  // what was cleared before keeps the old background
     background_ = pack_(colour);
     inked_.unite(PixelRect{0, 0, target_.width, target_.height});  // the next clear wipes all
@@ -63,6 +107,7 @@ void PixelSurface::setBackground(Colour colour) {
 
 // Only what was drawn since the last clear needs wiping.
 void PixelSurface::clear() {
+    record_.restart(backgroundColour_, penColour_);
     unwiped_.unite(inked_);
     changed_.unite(inked_);
     inked_.clear();
@@ -82,10 +127,13 @@ void PixelSurface::settle() {
 }
 
 void PixelSurface::setColour(Colour colour) {
+    if (recording_) record_.setColour(colour);
+    penColour_ = colour;
     pen_ = pack_(colour);
 }
 
 void PixelSurface::line(float x1, float y1, float x2, float y2) {
+    if (recording_) record_.line(x1, y1, x2, y2);
     // Most eye-diagram segments lie beside the box: turn them away first.
     if (std::max(x1, x2) < reachLeft_ || std::min(x1, x2) > reachRight_ ||
         std::max(y1, y2) < reachTop_ || std::min(y1, y2) > reachBottom_) {
@@ -104,6 +152,7 @@ void PixelSurface::line(float x1, float y1, float x2, float y2) {
 // end that lie wholly beside the box are turned away first: an eye-diagram
 // trace reaches the box only in its middle third.
 void PixelSurface::polyline(std::span<const float> xy) {
+    if (recording_) record_.polyline(xy);
     std::size_t first = 0;
     std::size_t end = xy.size() / 2;  // one past the last point
     const auto leftOfBox = [&](std::size_t point) { return xy[2 * point] < reachLeft_; };

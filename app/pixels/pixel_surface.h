@@ -12,6 +12,7 @@
 #include "app/controls.h"
 #include "app/pixels/banded_region.h"
 #include "app/pixels/column_plan.h"
+#include "app/pixels/drawing_record.h"
 #include "app/pixels/line_rasteriser.h"
 #include "app/surface.h"
 
@@ -35,6 +36,11 @@ class PixelSurface : public Surface {
     // Draws into `target` from now on, `ratio` device pixels to a DIP, and
     // fills it with the background; all of it counts as changed.
     void bind(PixelTarget target, double ratio);
+    // Draws into `target` at `ratio` from now on, keeping the drawing: made
+    // again from its record where the record is complete, else the old
+    // pixels carried over, scaled. All of it counts as changed. The old
+    // target must still hold its pixels during the call.
+    void rebind(PixelTarget target, double ratio);
     void setBackground(Colour colour);
 
     void clear() override;
@@ -61,6 +67,10 @@ class PixelSurface : public Surface {
 
   private:
     PackColour pack_;
+    DrawingRecord record_;
+    bool recording_ = true;  // not while the record is replayed
+    Colour backgroundColour_ = kWhite;
+    Colour penColour_ = kBlack;
     PixelTarget target_;
     double ratio_ = 1;
     double twipsToPixels_ = 1.0 / kTwipsPerPixel;

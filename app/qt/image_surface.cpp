@@ -24,13 +24,18 @@ ImageSurface::ImageSurface(QSize innerSize, QWidget* parent, qreal fixedRatio)
 
 void ImageSurface::createImage(qreal ratio) {
     ratio_ = ratio;
+    const QImage previous = image_;  // its pixels stay until the drawing moves over
     image_ = QImage(pixels::devicePixels(innerSize_.width(), ratio),
                     pixels::devicePixels(innerSize_.height(), ratio), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     // RGB32 rows are 4-byte aligned: the bytes are whole pixels.
-    pixels_.bind(pixels::PixelTarget{static_cast<std::uint32_t*>(static_cast<void*>(image_.bits())),
-                                     image_.width(), image_.height(), image_.bytesPerLine() / 4},
-                 ratio);
+    const pixels::PixelTarget target{static_cast<std::uint32_t*>(static_cast<void*>(image_.bits())),
+                                     image_.width(), image_.height(), image_.bytesPerLine() / 4};
+    if (previous.isNull()) {
+        pixels_.bind(target, ratio);
+    } else {
+        pixels_.rebind(target, ratio);
+    }
 }
 
 void ImageSurface::flush() {
@@ -60,7 +65,7 @@ void ImageSurface::flush() {
 }
 
 void ImageSurface::paintEvent(QPaintEvent* event) {
-    // A move to a screen of another scale: start afresh at the new ratio.
+    // A move to a screen of another scale: the drawing moves to the new ratio.
     if (fixedRatio_ <= 0 && !qFuzzyCompare(devicePixelRatioF(), ratio_)) {
         createImage(devicePixelRatioF());
     }

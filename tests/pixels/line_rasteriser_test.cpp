@@ -259,5 +259,80 @@ TEST(PixelSurface, ChangedRectanglesHoldEveryPixelDrawnAndClearWipesIt) {
     allowWideRegisters(true);
 }
 
+// A picture box moved to another pixel ratio (the page's form scaled or
+// zoomed, a window moved to another screen) shows just what it would had it
+// been drawn there, and a clear still wipes it all. A drawing too long to
+// keep comes over as pixels instead, its thin trace unbroken as it shrinks.
+TEST(PixelSurface, RebindShowsTheDrawingAsIfDrawnAtTheNewRatio) {
+    const auto pack = [](Colour c) { return static_cast<std::uint32_t>(c); };
+    constexpr Colour kPaleBackground = RGB(250, 250, 244);
+    constexpr int kDipWidth = 200;
+    constexpr int kDipHeight = 120;
+    struct Buffer {
+        explicit Buffer(double ratio)
+            : width(devicePixels(kDipWidth, ratio)),
+              height(devicePixels(kDipHeight, ratio)),
+              pixels(static_cast<std::size_t>(width * height)) {}
+        PixelTarget target() { return {pixels.data(), width, height, width}; }
+        int width, height;
+        std::vector<std::uint32_t> pixels;
+    };
+    std::vector<float> wave;
+    for (float x = -100; x < 3100; x += 40)
+        wave.insert(wave.end(), {x, 900 + 700 * std::sin(x / 300)});
+    const auto draw = [&](PixelSurface& surface) {
+        surface.setColour(RGB(0, 0, 200));
+        surface.line(0, 0, 3000, 1800);
+        surface.clear();
+        surface.setBackground(kPaleBackground);
+        surface.setColour(kBlack);
+        surface.polyline(wave);
+        surface.line(100, 1700, 2900, 100);
+    };
+    for (const auto& [from, to] : {std::pair{1.0, 2.0}, {3.0, 1.2277}, {2.0, 0.6}}) {
+        Buffer before(from), moved(to), direct(to);
+        PixelSurface surface(pack), reference(pack);
+        surface.bind(before.target(), from);
+        draw(surface);
+        surface.rebind(moved.target(), to);
+        reference.bind(direct.target(), to);
+        draw(reference);
+        surface.settle();
+        reference.settle();
+        EXPECT_EQ(moved.pixels, direct.pixels) << from << " to " << to;
+        surface.clear();
+        surface.settle();
+        EXPECT_EQ(std::count(moved.pixels.begin(), moved.pixels.end(), pack(kPaleBackground)),
+                  static_cast<std::ptrdiff_t>(moved.pixels.size()));
+    }
+
+    // An eye diagram gathering the same trace over and over outgrows the record.
+    Buffer before(1.0), moved(0.55);
+    PixelSurface surface(pack);
+    surface.bind(before.target(), 1.0);
+    for (std::size_t floats = 0; floats <= DrawingRecord::kLimit; floats += wave.size()) {
+        surface.polyline(wave);
+    }
+    surface.rebind(moved.target(), 0.55);
+    surface.settle();
+    std::vector<int> lastRows;
+    for (int x = 0; x < moved.width; ++x) {
+        std::vector<int> rows;
+        for (int y = 0; y < moved.height; ++y) {
+            if (moved.pixels[static_cast<std::size_t>(y * moved.width + x)] != pack(kWhite)) {
+                rows.push_back(y);
+            }
+        }
+        ASSERT_FALSE(rows.empty()) << "column " << x;
+        const bool touches =
+            x == 0 || std::any_of(rows.begin(), rows.end(), [&](int y) {
+                return std::any_of(lastRows.begin(), lastRows.end(),
+                                   [y](int last) { return std::abs(y - last) <= 1; });
+            });
+        ASSERT_TRUE(touches) << "column " << x;
+        lastRows = rows;
+    }
+}
+
 }  // namespace
 }  // namespace tarvel::pixels
