@@ -14,6 +14,8 @@ EMSCRIPTEN_BINDINGS(tarvel_web) {
         .field("bottom", &ChangedRect::bottom);
     emscripten::class_<WebModel>("WebModel")
         .constructor<double>()
+        .function("load", &WebModel::load)
+        .function("setPixelRatio", &WebModel::setPixelRatio)
         .function("clickMarker", &WebModel::clickMarker)
         .function("keyOnMarker", &WebModel::keyOnMarker)
         .function("pressOnMarker", &WebModel::pressOnMarker)

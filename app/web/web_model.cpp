@@ -12,16 +12,37 @@
 
 namespace tarvel::web {
 
+namespace {
+
+// The page's ratio, kept to what the pixel buffers can sensibly hold: a form
+// scaled down on a plain screen draws below 1, a zoomed-in phone at most 4.
+double usableRatio(double ratio) {
+    if (!std::isfinite(ratio)) return 1;
+    return std::clamp(ratio, 0.25, 4.0);
+}
+
+}  // namespace
+
 WebModel::WebModel(double ratio) : form_(std::make_unique<Form>()) {
-    // The ratio sizes the picture boxes' pixel buffers.
-    if (!std::isfinite(ratio) || ratio < 1) ratio = 1;
-    ratio = std::min(ratio, 4.0);
+    ratio = usableRatio(ratio);
     for (std::size_t k = 0; k < kSurfaceCount; ++k) {
         PictureBox& box = form_->picture(kPictureKinds[k]);
         surfaces_[k] = std::make_unique<WebSurface>(box, ratio);
         box.attach(&surfaces_[k]->surface());
     }
+}
+
+void WebModel::load() {
     Form_Load(*form_);
+}
+
+bool WebModel::setPixelRatio(double ratio) {
+    ratio = usableRatio(ratio);
+    if (ratio == surfaces_[0]->ratio()) return false;
+    for (std::size_t k = 0; k < kSurfaceCount; ++k) {
+        surfaces_[k]->setRatio(form_->picture(kPictureKinds[k]), ratio);
+    }
+    return true;
 }
 
 void WebModel::clickMarker(int index) {

@@ -23,8 +23,18 @@ struct ChangedRect {
 
 class WebModel {
   public:
-    // ratio: the page's device pixels per CSS pixel, for the picture boxes.
+    // The window laid out, not yet loaded: the page shows its controls
+    // while load() still has to run. ratio: device pixels per CSS pixel of
+    // the form as shown (the device's ratio times the form's scale), for the
+    // picture boxes.
     explicit WebModel(double ratio);
+    // The window's start-up: the list filled, the first spectrum and eyes
+    // drawn. Once, before any other event.
+    void load();
+    // The form's scale or the device's ratio changed: the picture boxes move
+    // their drawing to the new ratio, and their sizes and addresses change.
+    // True when they did.
+    bool setPixelRatio(double ratio);
 
     void clickMarker(int index);
     void keyOnMarker(int index, int keyAscii);

@@ -1,5 +1,7 @@
 #include "app/web/web_surface.h"
 
+#include <utility>
+
 namespace tarvel::web {
 namespace {
 
@@ -11,15 +13,21 @@ std::uint32_t rgbaPixel(Colour colour) {
 
 }  // namespace
 
-WebSurface::WebSurface(const PictureBox& box, double ratio)
-    : WebSurface(pixels::devicePixelSizeOf(box, ratio), ratio) {}
+WebSurface::WebSurface(const PictureBox& box, double ratio) : pixels_(rgbaPixel) {
+    pixels_.bind(allocate(box, ratio), ratio);
+}
 
-WebSurface::WebSurface(pixels::PixelSize size, double ratio)
-    : width_(size.width),
-      height_(size.height),
-      buffer_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)),
-      pixels_(rgbaPixel) {
-    pixels_.bind(pixels::PixelTarget{buffer_.data(), width_, height_, width_}, ratio);
+void WebSurface::setRatio(const PictureBox& box, double ratio) {
+    const std::vector<std::uint32_t> previous = std::move(buffer_);  // read while the drawing moves
+    pixels_.rebind(allocate(box, ratio), ratio);
+}
+
+pixels::PixelTarget WebSurface::allocate(const PictureBox& box, double ratio) {
+    const pixels::PixelSize size = pixels::devicePixelSizeOf(box, ratio);
+    width_ = size.width;
+    height_ = size.height;
+    buffer_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
+    return {buffer_.data(), width_, height_, width_};
 }
 
 std::uintptr_t WebSurface::address() const {

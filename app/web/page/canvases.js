@@ -6,10 +6,19 @@ const surfaces = [];  // by the model's surface number: {canvas, context, image}
 function makeSurfaces(pictures) {
   for (const record of pictures) {
     const canvas = elements.get(record.id);
-    canvas.width = model.surfaceWidth(record.surface);
-    canvas.height = model.surfaceHeight(record.surface);
     surfaces[record.surface] = { canvas, context: canvas.getContext('2d'), image: null };
   }
+  resizeSurfaces();
+}
+
+// The model's pixels changed size (a new pixel ratio): so do the canvases,
+// and all of each is copied again.
+function resizeSurfaces() {
+  surfaces.forEach((surface, k) => {
+    surface.canvas.width = model.surfaceWidth(k);
+    surface.canvas.height = model.surfaceHeight(k);
+    surface.image = null;
+  });
 }
 
 // Only the rectangle drawn or wiped since the last frame goes to the canvas.

@@ -46,15 +46,5 @@ function connectEvents() {
     });
   }
   form.addEventListener('contextmenu', (event) => event.preventDefault());
-  window.addEventListener('resize', fitToWindow);
-}
-
-// A window smaller than the form shows all of it, scaled down.
-function fitToWindow() {
-  const width = form.offsetWidth;
-  const height = form.offsetHeight;
-  const scale = Math.min(1, window.innerWidth / width, window.innerHeight / height);
-  form.style.transform = scale < 1 ? `scale(${scale})` : '';
-  stage.style.width = `${width * scale}px`;
-  stage.style.height = `${height * scale}px`;
+  connectFitting();
 }
