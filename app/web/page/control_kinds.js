@@ -82,9 +82,9 @@ const CONTROL_KINDS = {
   },
   image: {
     make() {
-      const element = document.createElement('img');
+      // The picture waits in a template, so that it is not loaded twice.
+      const element = document.getElementById('logoPicture').content.firstElementChild.cloneNode();
       element.className = 'image';
-      element.src = document.getElementById('logoPicture').src;
       return element;
     },
     mirror() {},

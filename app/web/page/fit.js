@@ -29,9 +29,10 @@ function fitToWindow() {
   const width = px(records.clientWidth);
   const height = px(records.clientHeight);
   const { width: roomWidth, height: roomHeight } = room();
-  const scaleFor = (roomLeft) => Math.min(1, roomWidth / width, roomLeft / height);
-  turnHint.hidden = !(roomWidth < roomHeight && scaleFor(roomHeight) < SMALL_SCALE);
-  formScale = scaleFor(roomHeight - (turnHint.hidden ? 0 : turnHint.offsetHeight));
+  formScale = Math.min(1, roomWidth / width, roomHeight / height);
+  // Upright, the form's width limits its scale: the hint's line above it
+  // leaves the scale as it is.
+  turnHint.hidden = !(roomWidth < roomHeight && formScale < SMALL_SCALE);
   form.style.transform = formScale < 1 ? `scale(${formScale})` : '';
   stage.style.width = `${width * formScale}px`;
   stage.style.height = `${height * formScale}px`;

@@ -44,13 +44,18 @@ function changed(record) {
   return true;
 }
 
-function sync() {
+// The records into the elements, the pictures left as they are.
+function mirrorRecords() {
   records = JSON.parse(model.records());
   for (const record of records.controls) if (changed(record)) mirrorControl(record);
   for (const record of records.lines) if (changed(record)) mirrorLine(record);
   records.markerStack.forEach((index, depth) => {
     elements.get(`cmdSource-${index}`).style.zIndex = String(10 + depth);
   });
+}
+
+function sync() {
+  mirrorRecords();
   copySurfaces();
   if (drag && elements.get(`cmdSource-${drag.index}`).hidden) endDrag(null);
   for (const text of JSON.parse(model.takeMessages())) pendingMessages.push(text);

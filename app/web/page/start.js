@@ -1,6 +1,7 @@
 // Start: the module is made, the elements built from its first records and
-// shown at once; the window's start-up draws the pictures in a task of its
-// own, so that no one task keeps the page from answering for long.
+// shown at once; the window's start-up draws the pictures after them. Each
+// step is a task of its own, so that none keeps the page from answering
+// for long.
 
 // After the next frame is shown; where no frame comes (a hidden tab), soon.
 const nextFrame = () => new Promise((resolve) => {
@@ -15,10 +16,11 @@ async function start(instance) {
   Module = instance;
   model = new Module.WebModel(window.devicePixelRatio || 1);
   records = JSON.parse(model.records());
-  build();
-  fitToWindow();
   await nextFrame();
-  sync();
+  fitToWindow();  // while the page is nearly empty, its layout costs nothing
+  build();
+  await nextFrame();
+  mirrorRecords();
   await nextFrame();
   if (model.setPixelRatio(shownPixelRatio())) resizeSurfaces();
   model.load();

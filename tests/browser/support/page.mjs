@@ -40,8 +40,10 @@ export async function closeBrowser(browser) {
 }
 
 // A fresh page, loaded and ready, and the list of its problems.
-export async function openPage(browser, { ratio = 1, touch = false } = {}) {
-  const options = { ratio, touch, viewport: VIEWPORT };
+// `viewport` and `mobile` (a phone's or tablet's browser: its viewport
+// rules and touch) are Chromium's emulation.
+export async function openPage(browser, { ratio = 1, touch = false, viewport = VIEWPORT, mobile = false } = {}) {
+  const options = { ratio, touch, viewport, mobile };
   const opened = engine === 'webkit' ? await webkitPages.openPage(browser, options)
     : await puppeteerPages.openPage(browser, engine, pagePath, options);
   const actual = await opened.page.evaluate(() => window.devicePixelRatio);

@@ -64,7 +64,7 @@ function bidiTouchscreen(page) {
   };
 }
 
-export async function openPage(browser, engine, pagePath, { ratio, touch, viewport }) {
+export async function openPage(browser, engine, pagePath, { ratio, touch, viewport, mobile }) {
   const page = await browser.newPage();
   const problems = [];
   page.on('console', (message) => {
@@ -73,7 +73,9 @@ export async function openPage(browser, engine, pagePath, { ratio, touch, viewpo
     }
   });
   page.on('pageerror', (error) => problems.push(`uncaught: ${error.message}`));
-  await page.setViewport({ ...viewport, deviceScaleFactor: ratio, hasTouch: touch && engine === 'chromium' });
+  const chromium = engine === 'chromium';
+  await page.setViewport({ ...viewport, deviceScaleFactor: ratio,
+    hasTouch: (touch || mobile) && chromium, isMobile: mobile && chromium });
   await page.goto(pathToFileURL(pagePath).href);
   await page.waitForFunction(() => document.body.dataset.ready === 'true', { timeout: 20000 });
   if (engine === 'chromium') return { page, problems };

@@ -1,0 +1,142 @@
+// The page on phones and tablets, in Chromium's mobile emulation (a mobile
+// browser's viewport rules, its pixel ratio, touch and pinch): the form fits
+// upright and sideways, fingers pan and zoom the page, a long press still
+// drags a marker, and the pictures are drawn at the device's own pixels.
+import assert from 'node:assert/strict';
+import { setTimeout as sleep } from 'node:timers/promises';
+import { after, before, test } from 'node:test';
+import { closeBrowser, control, engine, launchBrowser, openPage, records } from './support/page.mjs';
+
+const PHONE = { viewport: { width: 390, height: 844 }, ratio: 3 };
+const TABLET = { viewport: { width: 768, height: 1024 }, ratio: 2 };
+const SETTLED_MS = 500;  // the page redraws its pictures 200 ms after a change
+
+// Only Chromium emulates a mobile browser.
+const mobileTest = engine === 'chromium' ? test : test.skip;
+
+let browser;
+before(async () => { browser = await launchBrowser(); });
+after(() => closeBrowser(browser));
+
+const openOn = (device) => openPage(browser, { ...device, mobile: true });
+
+// What the user sees: the form's box in the room the page has, the hint,
+// and each canvas's pixels against the device pixels its box covers.
+function seen(page) {
+  return page.evaluate(() => {
+    const form = document.getElementById('Form1');
+    const box = form.getBoundingClientRect();
+    const ratio = devicePixelRatio * (box.width / form.offsetWidth) * visualViewport.scale;
+    return {
+      box: { left: box.left, top: box.top, right: box.right, bottom: box.bottom },
+      room: { width: document.documentElement.clientWidth, height: innerHeight },
+      hint: !document.getElementById('turnHint').hidden,
+      canvases: [...document.querySelectorAll('canvas.picture')].map((c) => ({
+        id: c.id, pixels: [c.width, c.height],
+        devicePixels: [c.clientWidth * ratio, c.clientHeight * ratio],
+      })),
+    };
+  });
+}
+
+function assertFits(view, what) {
+  const { box, room } = view;
+  assert.ok(box.left >= -0.5 && box.top >= -0.5 && box.right <= room.width + 0.5 &&
+    box.bottom <= room.height + 0.5, `${what}: the whole form shows, ${JSON.stringify(view)}`);
+  const filled = Math.max((box.right - box.left) / room.width, (box.bottom - box.top) / room.height);
+  assert.ok(filled > 0.97, `${what}: the form fills its room (${filled})`);
+}
+
+// A canvas pixel to a device pixel: thin traces neither break nor blur.
+function assertSharp(view, what) {
+  for (const canvas of view.canvases) {
+    canvas.pixels.forEach((pixels, k) => assert.ok(Math.abs(pixels - canvas.devicePixels[k]) <= 1,
+      `${what}: ${canvas.id} has ${canvas.pixels} pixels for ${canvas.devicePixels} device pixels`));
+  }
+}
+
+mobileTest('the form fits a phone and a tablet, upright, sideways and after turning; ' +
+  'only the upright phone shows the hint', async () => {
+  for (const [device, name, hint] of [[PHONE, 'phone', true], [TABLET, 'tablet', false]]) {
+    const { page, problems } = await openOn(device);
+    await sleep(SETTLED_MS);
+    const view = await seen(page);
+    assertFits(view, name);
+    assertSharp(view, name);
+    assert.equal(view.hint, hint, `${name}: the hint`);
+    if (device === PHONE) {
+      const { width, height } = device.viewport;
+      for (const [turned, upright] of [[{ width: height, height: width }, false], [device.viewport, true]]) {
+        await page.setViewport({ ...turned, deviceScaleFactor: device.ratio, isMobile: true, hasTouch: true });
+        await sleep(SETTLED_MS);
+        const after = await seen(page);
+        const what = `phone turned to ${turned.width} x ${turned.height}`;
+        assertFits(after, what);
+        assertSharp(after, what);
+        assert.equal(after.hint, upright);
+      }
+    }
+    assert.deepEqual(problems, []);
+    await page.close();
+  }
+});
+
+// Headless Chromium zooms by a synthesised pinch only from a touchpad's
+// gesture, not a touch screen's; the pan is a finger's, as puppeteer's
+// touches go through the browser's own gesture handling.
+mobileTest('a pinch zooms the page and a finger pans it from a picture box; the pictures follow the zoom', async () => {
+  const { page, problems } = await openOn(PHONE);
+  const cdp = await page.createCDPSession();
+  const eyes = await page.$eval('#picIndividual', (e) => {
+    const r = e.getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+  await cdp.send('Input.synthesizePinchGesture',
+    { x: eyes.x, y: eyes.y, scaleFactor: 2.5, gestureSourceType: 'mouse' });
+  await sleep(SETTLED_MS);
+  const zoom = () => page.evaluate(() => ({
+    scale: visualViewport.scale, left: visualViewport.pageLeft, top: visualViewport.pageTop }));
+  const zoomed = await zoom();
+  assert.ok(zoomed.scale > 2, `pinched to ${zoomed.scale}`);
+  assertSharp(await seen(page), 'zoomed in');
+
+  // One finger on a picture box, which now fills the screen, moves the page.
+  // The screen's middle, on a picture box near the pinch's centre; touches
+  // are given on the screen, elementFromPoint on the page.
+  const start = await page.evaluate(() => ({ x: visualViewport.width / 2, y: visualViewport.height / 2 }));
+  const under = await page.evaluate(({ x, y }) => document.elementFromPoint(
+    x + visualViewport.offsetLeft, y + visualViewport.offsetTop).className, start);
+  assert.equal(under, 'picture');
+  await page.touchscreen.touchStart(start.x, start.y);
+  for (let step = 1; step <= 10; ++step) {
+    await page.touchscreen.touchMove(start.x - 5 * step, start.y - 5 * step);
+    await sleep(16);
+  }
+  await page.touchscreen.touchEnd();
+  await sleep(200);
+  const panned = await zoom();
+  assert.ok(panned.left - zoomed.left > 20 && panned.top - zoomed.top > 20,
+    `panned from ${JSON.stringify(zoomed)} to ${JSON.stringify(panned)}`);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+mobileTest('on the phone a long press still drags a marker to where the finger lets go', async () => {
+  const { page, problems } = await openOn(PHONE);
+  const { scale, left, top, at } = await page.evaluate(() => {
+    const form = document.getElementById('Form1').getBoundingClientRect();
+    const marker = document.getElementById('cmdSource-7').getBoundingClientRect();
+    return { scale: form.width / document.getElementById('Form1').offsetWidth, left: form.left, top: form.top,
+      at: { x: marker.left + marker.width / 2, y: marker.top + marker.height / 2 } };
+  });
+  await page.touchscreen.touchStart(at.x, at.y);
+  await sleep(700);
+  // Let go at (200, 100) CSS pixels of the unscaled window.
+  await page.touchscreen.touchMove(left + 200 * scale, top + 100 * scale);
+  await page.touchscreen.touchEnd();
+  const dropped = control(await records(page), 'cmdSource-7');
+  assert.ok(Math.abs(dropped.left + 187.5 - 200 * 15) <= 150 && Math.abs(dropped.top + 187.5 - 100 * 15) <= 150,
+    `dropped at ${dropped.left}, ${dropped.top}`);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
