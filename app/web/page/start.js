@@ -21,6 +21,7 @@ async function start(instance) {
   build();
   await nextFrame();
   mirrorRecords();
+  performance.mark('tarvel-controls');
   await nextFrame();
   if (model.setPixelRatio(shownPixelRatio())) resizeSurfaces();
   model.load();

@@ -1,11 +1,13 @@
 // Lighthouse's scores of the page, served from 127.0.0.1 as a web server
 // would serve it (gzip), in mobile mode (a mid-range phone on a slow
 // connection, simulated) and in desktop mode:
-//   (cd bench/web/lighthouse && npm ci && node lighthouse.mjs)
-// Needs the web build (build/web/tarvel-demo.html) and Debian's chromium
-// (tools/install-dependencies.sh test). Prints each category's score and
-// the timings behind performance, then every audit that did not pass.
-// Not a test: the timings vary with the machine and its load.
+//   (cd bench/web/lighthouse && npm ci && node lighthouse.mjs [PAGE.html ...])
+// Without arguments it scores the web build, build/web/tarvel-demo.html;
+// given several pages (say, an earlier build's beside this one) it scores
+// each in the same run. Needs Debian's chromium (tools/install-dependencies.sh
+// test). Prints each category's score and the timings behind performance,
+// the median of LIGHTHOUSE_RUNS runs (3), then every audit that did not
+// pass. Not a test: the timings vary with the machine and its load.
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
@@ -17,7 +19,8 @@ import lighthouse from 'lighthouse';
 import desktopConfig from 'lighthouse/core/config/desktop-config.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
-const pageFile = path.resolve(here, '../../../build/web/tarvel-demo.html');
+const pageFiles = process.argv.length > 2 ? process.argv.slice(2)
+  : [path.resolve(here, '../../../build/web/tarvel-demo.html')];
 const RUNS = Number(process.env.LIGHTHOUSE_RUNS || 3);
 
 function serve(html) {
@@ -53,25 +56,28 @@ async function runOnce(url, port, config) {
   return { scores, timings, failed };
 }
 
-const server = await serve(fs.readFileSync(pageFile));
-const url = `http://127.0.0.1:${server.address().port}/tarvel-demo.html`;
 const chrome = await chromeLauncher.launch({
   chromePath: process.env.CHROME_PATH || '/usr/bin/chromium',
   chromeFlags: ['--headless=new', '--no-sandbox'],
 });
 try {
   console.log(`CPU: ${os.cpus()[0].model}, ${os.cpus().length} cores; ${RUNS} runs each, median`);
-  for (const [mode, config] of [['mobile', undefined], ['desktop', desktopConfig]]) {
-    const runs = [];
-    for (let k = 0; k < RUNS; ++k) runs.push(await runOnce(url, chrome.port, config));
-    // The run with the median performance score stands for the mode.
-    runs.sort((a, b) => a.scores.performance - b.scores.performance);
-    const { scores, timings, failed } = runs[Math.floor(runs.length / 2)];
-    console.log(`\n${mode}: ${Object.entries(scores).map(([k, v]) => `${k} ${v}`).join(', ')}`);
-    console.log(`  ${Object.entries(timings).map(([k, v]) => `${k} ${v}`).join(', ')}`);
-    for (const line of failed) console.log(`  not passed: ${line}`);
+  for (const pageFile of pageFiles) {
+    const server = await serve(fs.readFileSync(pageFile));
+    const url = `http://127.0.0.1:${server.address().port}/tarvel-demo.html`;
+    console.log(`\n${pageFile}`);
+    for (const [mode, config] of [['mobile', undefined], ['desktop', desktopConfig]]) {
+      const runs = [];
+      for (let k = 0; k < RUNS; ++k) runs.push(await runOnce(url, chrome.port, config));
+      // The run with the median performance score stands for the mode.
+      runs.sort((a, b) => a.scores.performance - b.scores.performance);
+      const { scores, timings, failed } = runs[Math.floor(runs.length / 2)];
+      console.log(`${mode}: ${Object.entries(scores).map(([k, v]) => `${k} ${v}`).join(', ')}`);
+      console.log(`  ${Object.entries(timings).map(([k, v]) => `${k} ${v}`).join(', ')}`);
+      for (const line of failed) console.log(`  not passed: ${line}`);
+    }
+    server.close();
   }
 } finally {
   await chrome.kill();
-  server.close();
 }
