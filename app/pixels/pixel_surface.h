@@ -47,7 +47,13 @@ class PixelSurface : public Surface {
     void setColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2) override;
     void polyline(std::span<const float> xy) override;
-    HorizontalReach horizontalReach() const override { return {reachLeft_, reachRight_}; }
+    // Wide enough for a line at any ratio down to 1/4 (a pixel is then 4 DIP):
+    // what the plots leave out must be nothing that a rebind to another
+    // ratio would draw.
+    HorizontalReach horizontalReach() const override {
+        constexpr auto kAnyRatio = static_cast<float>(6 * kTwipsPerPixel);
+        return {reachLeft_ - kAnyRatio, reachRight_ + kAnyRatio};
+    }
 
     // The pixels changed since the last call (drawn on, or wiped by a clear);
     // the record starts afresh. As one rectangle, or as a few, one for each

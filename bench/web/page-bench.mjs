@@ -77,8 +77,9 @@ async function measureEngine() {
     const shown = [];
     for (let k = 0; k < OPENINGS; ++k) {
       const { page } = await openPage(browser);
+      // An earlier page (TARVEL_PAGE) may have no mark for its controls.
       const [controls, picture] = await page.evaluate(() => ['tarvel-controls', 'tarvel-first-picture']
-        .map((name) => performance.getEntriesByName(name)[0].startTime));
+        .map((name) => performance.getEntriesByName(name)[0]?.startTime ?? NaN));
       shown.push(controls);
       opened.push(picture);
       await page.close();
@@ -124,7 +125,7 @@ ${row('Frame / chromium\'s frame', (f) => (chromium ? times(f.frame / chromium.f
 ${row('- within it: the records as text, parsed', (f) => ms(f.records))}
 ${row('- within it: putImageData of the four canvases', (f) => ms(f.puts))}
 ${row(`Opening the page to its controls with their captions (median of ${OPENINGS} openings)`,
-    (f) => `${f.shown.toFixed(0)} ms`)}
+    (f) => (Number.isFinite(f.shown) ? `${f.shown.toFixed(0)} ms` : '-'))}
 ${row(`Opening the page to the first picture (median of ${OPENINGS} openings)`, (f) => `${f.opened.toFixed(0)} ms`,
     '<= 500 ms')}`);
 }

@@ -3,29 +3,23 @@
 // step is a task of its own, so that none keeps the page from answering
 // for long.
 
-// After the next frame is shown; where no frame comes (a hidden tab), soon.
-const nextFrame = () => new Promise((resolve) => {
-  const timer = setTimeout(resolve, 100);
-  requestAnimationFrame(() => {
-    clearTimeout(timer);
-    setTimeout(resolve, 0);
-  });
-});
+// Lets the browser answer input and show what is ready before going on.
+const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
 
 async function start(instance) {
   Module = instance;
   model = new Module.WebModel(window.devicePixelRatio || 1);
   records = JSON.parse(model.records());
-  await nextFrame();
+  await nextTask();
   fitToWindow();  // while the page is nearly empty, its layout costs nothing
   build();
-  await nextFrame();
+  await nextTask();
   mirrorRecords();
   performance.mark('tarvel-controls');
-  await nextFrame();
+  await nextTask();
   if (model.setPixelRatio(shownPixelRatio())) resizeSurfaces();
   model.load();
-  await nextFrame();
+  await nextTask();
   sync();
   elements.get(records.tabOrder[0]).focus();
   performance.mark('tarvel-first-picture');
