@@ -53,24 +53,24 @@ void DrawingRecord::replay(Target& target) const {
     target.setColour(pen_);
     for (std::size_t k = 0; k < ops_.size();) {
         switch (static_cast<Op>(ops_[k])) {
-        case kColour:
-            target.setColour(static_cast<Colour>(ops_[k + 1]));
-            k += 2;
-            break;
-        case kBackground:
-            target.setBackground(static_cast<Colour>(ops_[k + 1]));
-            k += 2;
-            break;
-        case kLine:
-            target.line(ops_[k + 1], ops_[k + 2], ops_[k + 3], ops_[k + 4]);
-            k += 5;
-            break;
-        case kPolyline: {
-            const auto count = static_cast<std::size_t>(ops_[k + 1]);
-            target.polyline(std::span<const float>(ops_.data() + k + 2, count));
-            k += 2 + count;
-            break;
-        }
+            case kColour:
+                target.setColour(static_cast<Colour>(ops_[k + 1]));
+                k += 2;
+                break;
+            case kBackground:
+                target.setBackground(static_cast<Colour>(ops_[k + 1]));
+                k += 2;
+                break;
+            case kLine:
+                target.line(ops_[k + 1], ops_[k + 2], ops_[k + 3], ops_[k + 4]);
+                k += 5;
+                break;
+            case kPolyline: {
+                const auto count = static_cast<std::size_t>(ops_[k + 1]);
+                target.polyline(std::span<const float>(ops_.data() + k + 2, count));
+                k += 2 + count;
+                break;
+            }
         }
     }
 }
