@@ -121,7 +121,7 @@ mobileTest('a pinch zooms the page and a finger pans it from a picture box; the 
   await page.close();
 });
 
-mobileTest('on the phone a long press still drags a marker to where the finger lets go', async () => {
+mobileTest('on the phone a long press still drags a marker to where the finger lets go, and a tap clicks a button', async () => {
   const { page, problems } = await openOn(PHONE);
   const { scale, left, top, at } = await page.evaluate(() => {
     const form = document.getElementById('Form1').getBoundingClientRect();
@@ -137,6 +137,16 @@ mobileTest('on the phone a long press still drags a marker to where the finger l
   const dropped = control(await records(page), 'cmdSource-7');
   assert.ok(Math.abs(dropped.left + 187.5 - 200 * 15) <= 150 && Math.abs(dropped.top + 187.5 - 100 * 15) <= 150,
     `dropped at ${dropped.left}, ${dropped.top}`);
+
+  // A tap on a button is still its click: "Random" moves the markers.
+  const random = await page.$eval('#cmdRand', (e) => {
+    const r = e.getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+  await page.touchscreen.tap(random.x, random.y);
+  await sleep(100);
+  const moved = control(await records(page), 'cmdSource-7');
+  assert.notDeepEqual([moved.left, moved.top], [dropped.left, dropped.top], 'a tap on Random');
   assert.deepEqual(problems, []);
   await page.close();
 });
