@@ -221,11 +221,9 @@ void Form1::buildBars() {
 }
 
 void Form1::buildSurfaces() {
-    picIndividual_ = makeSurface(form_->picIndividual, this);
-    picCombo_ = makeSurface(form_->picCombo, this);
-    picSumGraph_ = makeSurface(form_->picSumGraph, this);
-    picSpectrum_ = makeSurface(form_->picSpectrum, this);
     for (ControlKind kind : kPictureKinds) {
+        surfaces_[static_cast<std::size_t>(pictureNumber(kind))] =
+            makeSurface(form_->picture(kind), this);
         connect(surface(kind), &ImageSurface::clicked, this, [this, kind] {
             clickEyeSurface(*form_, kind);
             syncFromCore();
@@ -328,30 +326,8 @@ MarkerButton* Form1::marker(int index) const {
 }
 
 ImageSurface* Form1::surface(ControlKind picture) const {
-    switch (picture) {
-        case ControlKind::PicIndividual:
-            return picIndividual_;
-        case ControlKind::PicCombo:
-            return picCombo_;
-        case ControlKind::PicSumGraph:
-            return picSumGraph_;
-        case ControlKind::PicSpectrum:
-            return picSpectrum_;
-        case ControlKind::Label1:
-        case ControlKind::Label2:
-        case ControlKind::LblAt:
-        case ControlKind::CmdSource:
-        case ControlKind::CmdRand:
-        case ControlKind::CmdGo:
-        case ControlKind::HscFade:
-        case ControlKind::VscSpectrumRange:
-        case ControlKind::CmbSymbol:
-        case ControlKind::ImgZelm:
-        case ControlKind::ChkLinear:
-        case ControlKind::ChkMemory:
-            break;
-    }
-    return nullptr;
+    const int number = pictureNumber(picture);
+    return number < 0 ? nullptr : surfaces_[static_cast<std::size_t>(number)];
 }
 
 void Form1::tick() {

@@ -83,10 +83,8 @@ class Form1 : public QWidget {
     QLabel* imgZelm_ = nullptr;
     QPushButton* chkLinear_ = nullptr;
     QPushButton* chkMemory_ = nullptr;
-    ImageSurface* picIndividual_ = nullptr;
-    ImageSurface* picCombo_ = nullptr;
-    ImageSurface* picSumGraph_ = nullptr;
-    ImageSurface* picSpectrum_ = nullptr;
+    // The picture boxes, as kPictureKinds orders them.
+    std::array<ImageSurface*, kPictureKinds.size()> surfaces_{};
     DragOutline* dragOutline_ = nullptr;
 
     QTimer timer_;

@@ -82,7 +82,7 @@ void Form1::syncFromCore() {
     syncAccessibleTexts();
     syncTimer();
     syncWindowDrawing();
-    for (ImageSurface* box : {picIndividual_, picCombo_, picSumGraph_, picSpectrum_}) box->flush();
+    for (ImageSurface* box : surfaces_) box->flush();
 }
 
 void Form1::syncMarkers() {
@@ -122,11 +122,7 @@ void Form1::syncControls() {
     mirrorToggle(mirrored_, chkLinear_, form_->chkLinear);
     mirrorToggle(mirrored_, chkMemory_, form_->chkMemory);
     mirrorShown(imgZelm_, form_->imgZelm.visible);
-
-    mirrorShown(picIndividual_, form_->picIndividual.visible);
-    mirrorShown(picCombo_, form_->picCombo.visible);
-    mirrorShown(picSumGraph_, form_->picSumGraph.visible);
-    mirrorShown(picSpectrum_, form_->picSpectrum.visible);
+    for (ControlKind kind : kPictureKinds) mirrorShown(surface(kind), form_->picture(kind).visible);
 }
 
 void Form1::syncTimer() {
