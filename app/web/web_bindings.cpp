@@ -16,6 +16,7 @@ EMSCRIPTEN_BINDINGS(tarvel_web) {
         .constructor<double>()
         .function("load", &WebModel::load)
         .function("setPixelRatio", &WebModel::setPixelRatio)
+        .function("pixelRatio", &WebModel::pixelRatio)
         .function("clickMarker", &WebModel::clickMarker)
         .function("keyOnMarker", &WebModel::keyOnMarker)
         .function("pressOnMarker", &WebModel::pressOnMarker)

@@ -45,6 +45,10 @@ bool WebModel::setPixelRatio(double ratio) {
     return true;
 }
 
+double WebModel::pixelRatio() const {
+    return surfaces_[0]->ratio();
+}
+
 void WebModel::clickMarker(int index) {
     tarvel::clickMarker(*form_, index);
 }

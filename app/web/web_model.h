@@ -35,6 +35,8 @@ class WebModel {
     // their drawing to the new ratio, and their sizes and addresses change.
     // True when they did.
     bool setPixelRatio(double ratio);
+    // The ratio the picture boxes draw at: the one asked for, kept in limits.
+    double pixelRatio() const;
 
     void clickMarker(int index);
     void keyOnMarker(int index, int keyAscii);

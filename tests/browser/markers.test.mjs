@@ -111,7 +111,8 @@ test('a right-button drag: the outline follows, the drop snaps to the grid, no c
 });
 
 test('a drop over a label, a picture box or outside the window changes nothing', async () => {
-  const { page } = await openPage(browser);
+  // Wider than the window, as tall: the form at a scale of 1 with room beside it.
+  const { page } = await openPage(browser, { viewport: { width: 1001, height: 701 } });
   await rightDrag(page, 7, 120, 100);
   const before = await records(page);
   const label = await (await page.$('#Label1')).boundingBox();

@@ -12,11 +12,18 @@ function makeSurfaces(pictures) {
 }
 
 // The model's pixels changed size (a new pixel ratio): so do the canvases,
-// and all of each is copied again.
+// and all of each is copied again. Each canvas is shown at exactly its
+// pixels' size, a pixel to a device pixel: at a scale where the engine puts
+// its border on whole device pixels, the box inside would be a fraction
+// larger or smaller than the record's, and every trace resampled.
 function resizeSurfaces() {
+  const ratio = model.pixelRatio();
   surfaces.forEach((surface, k) => {
-    surface.canvas.width = model.surfaceWidth(k);
-    surface.canvas.height = model.surfaceHeight(k);
+    const { canvas } = surface;
+    canvas.width = model.surfaceWidth(k);
+    canvas.height = model.surfaceHeight(k);
+    canvas.style.width = `${canvas.width / ratio}px`;
+    canvas.style.height = `${canvas.height / ratio}px`;
     surface.image = null;
   });
 }

@@ -90,7 +90,9 @@ const CONTROL_KINDS = {
     mirror() {},
     name(element, record) { element.alt = record.name; },
   },
+  // A canvas takes its size from its pixels (see resizeSurfaces).
   picture: {
+    sizedByPixels: true,
     make() {
       const element = document.createElement('canvas');
       element.className = 'picture';

@@ -5,10 +5,7 @@ let drag = null;  // {index, pointerId}
 
 // A point of the page in the window's twips, whatever the form's scale.
 function twipsAt(event) {
-  const box = form.getBoundingClientRect();
-  const scale = box.width / form.offsetWidth || 1;
-  return [(event.clientX - box.left) / scale * records.twipsPerPixel,
-    (event.clientY - box.top) / scale * records.twipsPerPixel];
+  return formPixelsAt(event.clientX, event.clientY).map((pixels) => pixels * records.twipsPerPixel);
 }
 
 function moveOutline(event) {

@@ -5,6 +5,7 @@ const SVG = 'http://www.w3.org/2000/svg';
 function place(element, record) {
   element.style.left = `${px(record.left)}px`;
   element.style.top = `${px(record.top)}px`;
+  if (kindOf(record).sizedByPixels) return;
   element.style.width = `${px(record.width)}px`;
   element.style.height = `${px(record.height)}px`;
 }

@@ -1,22 +1,33 @@
-// The form at a size that fits the screen: scaled down as a whole where the
-// window is smaller than the form, and its pictures drawn at the device's
-// real pixels, whatever the scale and the pinch zoom.
+// The form at any size: it fills the page's window, up as well as down,
+// keeping its proportions, and the user magnifies it past that. It is laid
+// out at its shown size (CSS zoom, not a transform), so that its borders and
+// lines fall on whole device pixels as the window's do, and its pictures are
+// drawn at the device's real pixels, whatever the scale and the pinch zoom.
 
 // Below this scale an upright phone is told it may turn sideways.
 const SMALL_SCALE = 0.5;
 // The pictures move to a new pixel ratio once the zoom or size settles.
 const SETTLE_MS = 200;
+// How far the user magnifies the filled form, and the steps of Ctrl + and Ctrl -.
+const MAGNIFY_MAX = 5;
+const MAGNIFY_STEPS = [1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4, 5];
+// Ctrl with the wheel: a mouse's notch is one step of Ctrl +; a touchpad's
+// pinch comes as many small deltas, each magnifying by e^(-delta / 100).
+const WHEEL_NOTCH_PX = 50;
+const PINCH_DELTA_PX = 100;
 
 const turnHint = document.getElementById('turnHint');
-let formScale = 1;
+let formScale = 1;  // CSS pixels of the page to a CSS pixel of the window
+let magnification = 1;  // the user's, over the filled size
 let settleTimer = 0;
 
 // The room the page has, in CSS pixels. The visual viewport shrinks as the
 // user pinches in; times its scale it is the layout viewport, which does not.
 function room() {
   const viewport = window.visualViewport;
-  if (!viewport) return { width: window.innerWidth, height: window.innerHeight };
-  return { width: viewport.width * viewport.scale, height: viewport.height * viewport.scale };
+  const width = viewport ? viewport.width * viewport.scale : window.innerWidth;
+  const height = viewport ? viewport.height * viewport.scale : window.innerHeight;
+  return { width, height: height - (turnHint.hidden ? 0 : turnHint.offsetHeight) };
 }
 
 // Device pixels to a CSS pixel of the form as it is shown now.
@@ -25,17 +36,38 @@ function shownPixelRatio() {
   return (window.devicePixelRatio || 1) * formScale * pinch;
 }
 
+// A point of the page (an event's client coordinates) in the window's CSS
+// pixels, whatever the form's scale. The stage is not zoomed: every engine
+// gives its box in the page's pixels (WebKit gives a zoomed element's box in
+// its own zoomed ones).
+function formPixelsAt(clientX, clientY) {
+  const box = stage.getBoundingClientRect();
+  return [(clientX - box.left) / formScale, (clientY - box.top) / formScale];
+}
+
+// The scale at which the whole form fills the room.
+function filledScale(roomWidth, roomHeight) {
+  return Math.min(roomWidth / px(records.clientWidth), roomHeight / px(records.clientHeight));
+}
+
 function fitToWindow() {
   const width = px(records.clientWidth);
   const height = px(records.clientHeight);
-  const { width: roomWidth, height: roomHeight } = room();
-  formScale = Math.min(1, roomWidth / width, roomHeight / height);
   // Upright, the form's width limits its scale: the hint's line above it
   // leaves the scale as it is.
-  turnHint.hidden = !(roomWidth < roomHeight && formScale < SMALL_SCALE);
-  form.style.transform = formScale < 1 ? `scale(${formScale})` : '';
-  stage.style.width = `${width * formScale}px`;
-  stage.style.height = `${height * formScale}px`;
+  const whole = room();
+  const filled = filledScale(whole.width, whole.height);
+  turnHint.hidden = !(whole.width < whole.height && filled < SMALL_SCALE);
+  const { width: roomWidth, height: roomHeight } = room();
+  formScale = filledScale(roomWidth, roomHeight) * magnification;
+  form.style.zoom = String(formScale);
+  // The stage is the form's box as shown, centred in the room while it fits;
+  // whole pixels, so that no scroll bar shows at the filled size.
+  const shownWidth = Math.floor(width * formScale);
+  const shownHeight = Math.floor(height * formScale);
+  stage.style.width = `${shownWidth}px`;
+  stage.style.height = `${shownHeight}px`;
+  stage.style.marginTop = `${Math.max(0, Math.floor((roomHeight - shownHeight) / 2))}px`;
 }
 
 function drawAtShownRatio() {
@@ -50,7 +82,51 @@ function refit() {
   settleTimer = setTimeout(drawAtShownRatio, SETTLE_MS);
 }
 
+// Magnifies to `next`, keeping the point of the form under (clientX, clientY)
+// where it is on the screen.
+function magnifyTo(next, clientX = window.innerWidth / 2, clientY = window.innerHeight / 2) {
+  const clamped = Math.min(MAGNIFY_MAX, Math.max(1, next));
+  if (clamped === magnification) return;
+  const [x, y] = formPixelsAt(clientX, clientY);
+  magnification = clamped;
+  refit();
+  const box = stage.getBoundingClientRect();
+  window.scrollBy(box.left + x * formScale - clientX, box.top + y * formScale - clientY);
+}
+
+// One step up or down the list from where the magnification is now, or back
+// to the filled size for 0.
+function stepMagnification(direction, clientX, clientY) {
+  const steps = direction > 0 ? MAGNIFY_STEPS : [...MAGNIFY_STEPS].reverse();
+  const next = direction === 0 ? 1
+    : steps.find((step) => (direction > 0 ? step > magnification + 1e-6 : step < magnification - 1e-6));
+  magnifyTo(next === undefined ? magnification : next, clientX, clientY);
+}
+
+// Ctrl + and Ctrl - (with or without Shift, on the main keys or the keypad)
+// and Ctrl 0 magnify the form, not the browser's page: a browser's own zoom
+// would only shrink the room, and the form would fill it at the same size.
+const MAGNIFY_KEYS = { '+': 1, '=': 1, Add: 1, '-': -1, _: -1, Subtract: -1, '0': 0 };
+function magnifyKey(event) {
+  if (!(event.ctrlKey || event.metaKey) || event.altKey) return;
+  const direction = MAGNIFY_KEYS[event.key];
+  if (direction === undefined) return;
+  event.preventDefault();
+  stepMagnification(direction);
+}
+
+// Ctrl with the wheel, and a touchpad's pinch, which arrives as one.
+function magnifyWheel(event) {
+  if (!event.ctrlKey) return;
+  event.preventDefault();
+  const notch = event.deltaMode !== WheelEvent.DOM_DELTA_PIXEL || Math.abs(event.deltaY) >= WHEEL_NOTCH_PX;
+  if (notch) stepMagnification(-Math.sign(event.deltaY), event.clientX, event.clientY);
+  else magnifyTo(magnification * Math.exp(-event.deltaY / PINCH_DELTA_PX), event.clientX, event.clientY);
+}
+
 function connectFitting() {
   window.addEventListener('resize', refit);
   if (window.visualViewport) window.visualViewport.addEventListener('resize', refit);
+  window.addEventListener('keydown', magnifyKey, true);
+  window.addEventListener('wheel', magnifyWheel, { passive: false });
 }

@@ -24,9 +24,9 @@ if (!['chromium', 'firefox', 'webkit'].includes(engine)) {
   throw new Error(`TARVEL_ENGINE is "${engine}": chromium, firefox or webkit`);
 }
 
-// The window is 953 x 701 px; an odd-width viewport leaves the centred form
-// at a whole pixel, so pointer positions map to whole twips.
-export const VIEWPORT = { width: 1001, height: 720 };
+// The window is 953 x 701 px: in a viewport of its size the form fills it at
+// a scale of exactly 1, so pointer positions map to whole twips.
+export const VIEWPORT = { width: 953, height: 701 };
 
 // The engine's own browser: puppeteer's Browser for chromium and firefox.
 export async function launchBrowser() {
@@ -87,20 +87,33 @@ export function control(allRecords, id) {
   return allRecords.controls.find((c) => c.id === id);
 }
 
+// Where the form is shown: its top-left corner in page coordinates and its
+// scale. Read from the stage, which is not zoomed: WebKit gives the box of
+// an element inside the zoomed form in the form's own zoomed pixels.
+export function formPlacement(page) {
+  return page.$eval('#stage', (stage) => {
+    const r = stage.getBoundingClientRect();
+    return { left: r.left, top: r.top, scale: r.width / document.getElementById('Form1').offsetWidth };
+  });
+}
+
 // A point inside #Form1 in page coordinates, from CSS pixels of the window.
 export async function formPoint(page, x, y) {
-  const box = await page.$eval('#Form1', (form) => {
-    const r = form.getBoundingClientRect();
-    return { left: r.left, top: r.top };
-  });
-  return { x: box.left + x, y: box.top + y };
+  const { left, top, scale } = await formPlacement(page);
+  return { x: left + x * scale, y: top + y * scale };
+}
+
+// An element's box on the page, whatever the form's scale, in every engine.
+export async function shownBox(page, selector) {
+  const { left, top, scale } = await formPlacement(page);
+  const box = await page.$eval(selector, (e) => ({ x: e.offsetLeft, y: e.offsetTop, w: e.offsetWidth, h: e.offsetHeight }));
+  return { x: left + box.x * scale, y: top + box.y * scale, width: box.w * scale, height: box.h * scale };
 }
 
 // The right-button drag a user does: press on the marker, move, let go at
 // (x, y) CSS pixels of the window.
 export async function rightDrag(page, index, x, y) {
-  const marker = await page.$(`#cmdSource-${index}`);
-  const from = await marker.boundingBox();
+  const from = await shownBox(page, `#cmdSource-${index}`);
   await page.mouse.move(from.x + from.width / 2, from.y + from.height / 2);
   await page.mouse.down({ button: 'right' });
   const to = await formPoint(page, x, y);
