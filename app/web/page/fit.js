@@ -23,11 +23,19 @@ let settleTimer = 0;
 
 // The room the page has, in CSS pixels. The visual viewport shrinks as the
 // user pinches in; times its scale it is the layout viewport, which does not.
+// A classic scroll bar, shown while the form is magnified, takes no room
+// from it: the filled size stays what it was.
+const SCROLL_BAR_MAX_PX = 30;
 function room() {
   const viewport = window.visualViewport;
-  const width = viewport ? viewport.width * viewport.scale : window.innerWidth;
-  const height = viewport ? viewport.height * viewport.scale : window.innerHeight;
-  return { width, height: height - (turnHint.hidden ? 0 : turnHint.offsetHeight) };
+  const root = document.documentElement;
+  const bar = (whole, inside) => Math.min(SCROLL_BAR_MAX_PX, Math.max(0, whole - inside));
+  const width = viewport ? viewport.width * viewport.scale : root.clientWidth;
+  const height = viewport ? viewport.height * viewport.scale : root.clientHeight;
+  return {
+    width: width + bar(window.innerWidth, root.clientWidth),
+    height: height + bar(window.innerHeight, root.clientHeight) - (turnHint.hidden ? 0 : turnHint.offsetHeight),
+  };
 }
 
 // Device pixels to a CSS pixel of the form as it is shown now.

@@ -96,6 +96,7 @@ export async function openPage(browser, engine, pagePath, { ratio, touch, viewpo
     click: (x, y, options) => page.mouse.click(...inside(x, y), options),
     down: (options) => page.mouse.down(options),
     up: (options) => page.mouse.up(options),
+    wheel: (options) => page.mouse.wheel(options),
   };
   const wrapped = new Proxy(page, {
     get(target, name) {
