@@ -5,6 +5,7 @@ import assert from 'node:assert/strict';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { after, before, test } from 'node:test';
 import { closeBrowser, engine, launchBrowser, openPage } from './support/page.mjs';
+import { pdfFillColours, pdfPages } from './support/pdf.mjs';
 
 const WINDOW = { width: 953, height: 701 };
 const SETTLED_MS = 500;  // the pictures move to a new ratio 200 ms after a change
@@ -134,6 +135,32 @@ wheelTest('Ctrl with the wheel magnifies around the pointer a step a notch, and 
   await page.mouse.wheel({ deltaY: 100 });
   await page.keyboard.up('Control');
   assert.ok(Math.abs((await seen(page)).width - filled.width) <= 0.5);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+// Only Chromium's driver prints to a PDF.
+const printTest = engine === 'chromium' ? test : test.skip;
+printTest('printed, the form is whole on one landscape page, a switched-on marker in its colour', async () => {
+  const { page, problems } = await openPage(browser, { viewport: { width: 1920, height: 1080 } });
+  await page.evaluate(() => {
+    window.tarvelDemo.model.clickMarker(7);
+    window.tarvelDemo.model.clickMarker(7);
+    window.tarvelDemo.sync();
+  });
+  const colour = await page.$eval('#cmdSource-7', (e) => getComputedStyle(e).backgroundColor);
+  const rgb = colour.match(/\d+/g).slice(0, 3).map(Number);
+  for (const format of ['a4', 'letter']) {
+    const pdf = Buffer.from(await page.pdf({ format, preferCSSPageSize: false, landscape: true }));
+    const pages = pdfPages(pdf);
+    assert.equal(pages.length, 1, `${format}: one page`);
+    assert.ok(pages[0].width > pages[0].height, `${format}: landscape`);
+    assert.ok(pdfFillColours(pdf).some((c) => c.every((v, k) => Math.abs(v - rgb[k]) <= 1)),
+      `${format}: the marker's ${colour} is printed`);
+  }
+  // The page asks for landscape itself.
+  const own = pdfPages(Buffer.from(await page.pdf({ preferCSSPageSize: true })));
+  assert.ok(own.length === 1 && own[0].width > own[0].height, JSON.stringify(own));
   assert.deepEqual(problems, []);
   await page.close();
 });
