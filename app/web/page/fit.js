@@ -21,21 +21,33 @@ let formScale = 1;  // CSS pixels of the page to a CSS pixel of the window
 let magnification = 1;  // the user's, over the filled size
 let settleTimer = 0;
 
+// How thick the browser's classic scroll bars are: 0 where they overlay
+// the page (phones, and desktops set so).
+let scrollBarThickness = null;
+function classicScrollBar() {
+  if (scrollBarThickness === null) {
+    const probe = document.createElement('div');
+    probe.style.cssText = 'position:absolute;top:-200px;width:100px;height:100px;overflow:scroll';
+    document.body.appendChild(probe);
+    scrollBarThickness = probe.offsetWidth - probe.clientWidth;
+    probe.remove();
+  }
+  return scrollBarThickness;
+}
+
 // The room the page has, in CSS pixels. The visual viewport shrinks as the
 // user pinches in; times its scale it is the layout viewport, which does not.
 // A classic scroll bar, shown while the form is magnified, takes no room
 // from it: the filled size stays what it was.
-const SCROLL_BAR_MAX_PX = 30;
 function room() {
   const viewport = window.visualViewport;
   const root = document.documentElement;
-  const bar = (whole, inside) => Math.min(SCROLL_BAR_MAX_PX, Math.max(0, whole - inside));
-  const width = viewport ? viewport.width * viewport.scale : root.clientWidth;
-  const height = viewport ? viewport.height * viewport.scale : root.clientHeight;
-  return {
-    width: width + bar(window.innerWidth, root.clientWidth),
-    height: height + bar(window.innerHeight, root.clientHeight) - (turnHint.hidden ? 0 : turnHint.offsetHeight),
-  };
+  const bar = classicScrollBar();
+  const width = (viewport ? viewport.width * viewport.scale : root.clientWidth) +
+    (root.scrollHeight > root.clientHeight ? bar : 0);
+  const height = (viewport ? viewport.height * viewport.scale : root.clientHeight) +
+    (root.scrollWidth > root.clientWidth ? bar : 0);
+  return { width, height: height - (turnHint.hidden ? 0 : turnHint.offsetHeight) };
 }
 
 // Device pixels to a CSS pixel of the form as it is shown now.
@@ -86,6 +98,7 @@ function drawAtShownRatio() {
 // fingers or the window's edge have come to rest.
 function refit() {
   fitToWindow();
+  reachForFingers();
   clearTimeout(settleTimer);
   settleTimer = setTimeout(drawAtShownRatio, SETTLE_MS);
 }

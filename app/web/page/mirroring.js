@@ -56,6 +56,7 @@ function mirrorRecords() {
 
 function sync() {
   mirrorRecords();
+  reachForFingers();
   copySurfaces();
   if (drag && elements.get(`cmdSource-${drag.index}`).hidden) endDrag(null);
   for (const text of JSON.parse(model.takeMessages())) pendingMessages.push(text);
