@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { after, before, test } from 'node:test';
 import {
-  closeBrowser, control, formPoint, launchBrowser, openPage, records, rightDrag,
+  closeBrowser, control, formPoint, launchBrowser, openPage, records, rightDrag, tick,
 } from './support/page.mjs';
 
 const FACE = '#f0f0f0';
@@ -185,3 +185,63 @@ test('touch: a long press drags the marker, a tap is a click', async () => {
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+test('touch: a finger that trembles 3 px while held still starts the drag; one that slides 40 px does not',
+  async () => {
+    const { page, problems } = await openPage(browser, { touch: true });
+    const box = await (await page.$('#cmdSource-7')).boundingBox();
+    const at = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+    const outlineShown = async () => !(await page.$eval('#dragOutline', (e) => e.hidden));
+
+    await page.touchscreen.touchStart(at.x, at.y);
+    for (const [dx, dy] of [[3, 0], [0, 3], [-3, 0], [2, -2]]) {
+      await sleep(100);
+      await page.touchscreen.touchMove(at.x + dx, at.y + dy);
+    }
+    await sleep(400);
+    assert.equal(await outlineShown(), true, 'a trembling finger starts the drag');
+    const to = await formPoint(page, 200, 100);
+    await page.touchscreen.touchMove(to.x, to.y);
+    await page.touchscreen.touchEnd();
+    const dropped = control(await records(page), 'cmdSource-7');
+    assert.ok(Math.abs(dropped.left + 187.5 - 200 * 15) <= 120, `dropped at ${dropped.left}, ${dropped.top}`);
+
+    // The next marker of the stack: a finger that slides away is no long press.
+    await page.touchscreen.touchStart(at.x, at.y);
+    for (let step = 1; step <= 4; ++step) {
+      await sleep(30);
+      await page.touchscreen.touchMove(at.x + 10 * step, at.y);
+    }
+    await sleep(700);
+    assert.equal(await outlineShown(), false, 'a slide starts no drag');
+    await page.touchscreen.touchEnd();
+    const six = control(await records(page), 'cmdSource-6');
+    assert.deepEqual([six.left, six.top, await page.evaluate(() => window.tarvelDemo.model.dragSource())],
+      [360, 3900, -1]);
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+test('a marker that fades out in the middle of a right-button drag ends the drag: no outline, no drag source',
+  async () => {
+    const { page, problems } = await openPage(browser);
+    await page.click('#cmdSource-7');
+    await page.click('#cmdSource-7');
+    await page.focus('#hscFade');
+    await page.keyboard.press('ArrowRight');
+    const box = await (await page.$('#cmdSource-7')).boundingBox();
+    await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+    await page.mouse.down({ button: 'right' });
+    await page.mouse.move(box.x + 60, box.y - 40, { steps: 2 });
+    assert.equal(await page.$eval('#dragOutline', (e) => e.hidden), false, 'dragging');
+    // The fading display takes the marker's place at the next tick.
+    await tick(page);
+    assert.equal(await page.$eval('#cmdSource-7', (e) => e.hidden), true, 'the marker faded out');
+    assert.equal(await page.$eval('#dragOutline', (e) => e.hidden), true, 'the outline went with it');
+    assert.equal(await page.evaluate(() => window.tarvelDemo.model.dragSource()), -1, 'no drag source');
+    await page.mouse.up({ button: 'right' });
+    const after = control(await records(page), 'cmdSource-7');
+    assert.deepEqual([after.left, after.top], [360, 3900], 'the release dropped nothing');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });

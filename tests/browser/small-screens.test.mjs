@@ -45,6 +45,26 @@ function seen(page) {
   });
 }
 
+// Each canvas's size and a digest of its pixels, as they are shown now.
+function canvasPictures(page) {
+  return page.$$eval('canvas.picture', (canvases) => canvases.map((c) => {
+    // Read through a copy: the page's own canvases are not for reading back.
+    const copy = document.createElement('canvas');
+    [copy.width, copy.height] = [c.width, c.height];
+    const context = copy.getContext('2d', { willReadFrequently: true });
+    context.drawImage(c, 0, 0);
+    const { data } = context.getImageData(0, 0, c.width, c.height);
+    let hash = 0;
+    let inked = 0;
+    for (let k = 0; k < data.length; k += 4) {
+      const pixel = (data[k] << 16) | (data[k + 1] << 8) | data[k + 2];
+      hash = (Math.imul(hash, 31) + pixel + k) | 0;
+      if (pixel !== 0xffffff) ++inked;
+    }
+    return { id: c.id, size: [c.width, c.height], hash, inked };
+  }));
+}
+
 function assertFits(view, what) {
   const { box, room } = view;
   assert.ok(box.left >= -0.5 && box.top >= -0.5 && box.right <= room.width + 0.5 &&
@@ -71,6 +91,15 @@ mobileTest('the form fits a phone and a tablet, upright, sideways and after turn
     assertSharp(view, name);
     assert.equal(view.hint, hint, `${name}: the hint`);
     if (device === PHONE) {
+      // Something on each picture: three paths on, a few ticks.
+      await page.evaluate(() => {
+        const { model } = window.tarvelDemo;
+        model.clickRandom();
+        for (const i of [7, 6, 5]) { model.clickMarker(i); model.clickMarker(i); }
+        for (let k = 0; k < 3; ++k) model.tick();
+        window.tarvelDemo.sync();
+      });
+      const pictures = await canvasPictures(page);
       const { width, height } = device.viewport;
       for (const [turned, upright] of [[{ width: height, height: width }, false], [device.viewport, true]]) {
         await page.setViewport({ ...turned, deviceScaleFactor: device.ratio, isMobile: true, hasTouch: true });
@@ -81,6 +110,8 @@ mobileTest('the form fits a phone and a tablet, upright, sideways and after turn
         assertSharp(after, what);
         assert.equal(after.hint, upright);
       }
+      // Turned back, each canvas shows what it showed before, pixel for pixel.
+      assert.deepEqual(await canvasPictures(page), pictures, 'the pictures after turning sideways and back');
     }
     assert.deepEqual(problems, []);
     await page.close();
