@@ -172,3 +172,17 @@ phoneTest('a finger beside a small marker, inside its target, taps it on and dra
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+phoneTest('a finger beside a scroll bar\'s arrow, inside its target, steps the bar as on the arrow', async () => {
+  const { page, problems } = await openPage(browser, { viewport: { width: 844, height: 390 }, ratio: 3, mobile: true });
+  const view = await measure(page);
+  const arrow = view.targets.find((t) => t.id === 'hscFade arrow more');
+  assert.ok(arrow.taken.top < arrow.drawn.top - 3, JSON.stringify(arrow));
+  const x = (arrow.drawn.left + arrow.drawn.right) / 2;
+  await page.touchscreen.tap(x, (arrow.taken.top + arrow.drawn.top) / 2);
+  await sleep(100);
+  const value = await page.evaluate(() => window.tarvelDemo.records().controls.find((c) => c.id === 'hscFade').value);
+  assert.equal(value, 1, 'one small step');
+  assert.deepEqual(problems, []);
+  await page.close();
+});

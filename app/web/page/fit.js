@@ -11,9 +11,9 @@ const SETTLE_MS = 200;
 // How far the user magnifies the filled form, and the steps of Ctrl + and Ctrl -.
 const MAGNIFY_MAX = 5;
 const MAGNIFY_STEPS = [1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4, 5];
-// Ctrl with the wheel: a mouse's notch is one step of Ctrl +; a touchpad's
-// pinch comes as many small deltas, each magnifying by e^(-delta / 100).
-const WHEEL_NOTCH_PX = 50;
+// Ctrl with the wheel: a mouse's notch (120 of the wheel's angle) is one
+// step of Ctrl +; a touchpad's pinch comes as many small deltas, each
+// magnifying by e^(-delta / 100).
 const PINCH_DELTA_PX = 100;
 
 const turnHint = document.getElementById('turnHint');
@@ -140,8 +140,8 @@ function magnifyKey(event) {
 function magnifyWheel(event) {
   if (!event.ctrlKey) return;
   event.preventDefault();
-  const notch = event.deltaMode !== WheelEvent.DOM_DELTA_PIXEL || Math.abs(event.deltaY) >= WHEEL_NOTCH_PX;
-  if (notch) stepMagnification(-Math.sign(event.deltaY), event.clientX, event.clientY);
+  const angle = wheelAngle(event).y;
+  if (Math.abs(angle) >= WHEEL_NOTCH / 2) stepMagnification(Math.sign(angle), event.clientX, event.clientY);
   else magnifyTo(magnification * Math.exp(-event.deltaY / PINCH_DELTA_PX), event.clientX, event.clientY);
 }
 

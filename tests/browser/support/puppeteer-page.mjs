@@ -96,7 +96,11 @@ export async function openPage(browser, engine, pagePath, { ratio, touch, viewpo
     click: (x, y, options) => page.mouse.click(...inside(x, y), options),
     down: (options) => page.mouse.down(options),
     up: (options) => page.mouse.up(options),
-    wheel: (options) => page.mouse.wheel(options),
+    // Firefox reports three times WebDriver's wheel pixels as wheelDelta, a
+    // real notch 120 whatever its pixels: a third makes 120 a notch, as in
+    // Chromium and a real wheel.
+    wheel: ({ deltaX = 0, deltaY = 0 } = {}) =>
+      page.mouse.wheel({ deltaX: Math.round(deltaX / 3), deltaY: Math.round(deltaY / 3) }),
   };
   const wrapped = new Proxy(page, {
     get(target, name) {

@@ -8,6 +8,9 @@
 //   when each input has arrived;
 // - it sends touch as mouse events: touches are pointer events dispatched in
 //   the page, with the implicit capture a finger has (see touchScript);
+// - it has no wheel: a notch is a click of X's wheel buttons through
+//   xdotool, with the modifiers that keyboard.down holds (Ctrl with the
+//   wheel is MiniBrowser's own zoom and never reaches the page);
 // - a device pixel ratio of 2 is GDK_SCALE=2 for MiniBrowser, so each page
 //   has a driver and a MiniBrowser of its own.
 import { execFile, spawn } from 'node:child_process';
@@ -27,7 +30,8 @@ const miniBrowserPath = process.env.TARVEL_MINIBROWSER ||
 
 // Put before the page's first script: what the harness reads back.
 const HOOKS = `<script>
-window.__tarvel = { problems: [], seen: { pointerdown: 0, pointerup: 0, pointermove: 0, menus: 0 }, at: null };
+window.__tarvel = { problems: [], seen: { pointerdown: 0, pointerup: 0, pointermove: 0, menus: 0, wheel: 0 }, at: null };
+window.addEventListener('wheel', (e) => { if (e.isTrusted) ++window.__tarvel.seen.wheel; }, { capture: true, passive: true });
 window.addEventListener('contextmenu', (e) => { if (!e.defaultPrevented) ++window.__tarvel.seen.menus; });
 for (const level of ['error', 'warn']) {
   const original = console[level].bind(console);
@@ -114,6 +118,10 @@ const keyValue = (name) => {
   throw new Error(`no WebDriver key for "${name}"`);
 };
 const X_BUTTONS = { left: 1, middle: 2, right: 3 };
+// X's wheel buttons: up, down, left, right; a notch is 120 of puppeteer's delta.
+const X_WHEEL = { up: 4, down: 5, left: 6, right: 7 };
+const WHEEL_NOTCH = 120;
+const X_MODIFIERS = { Control: 'ctrl', Shift: 'shift', Alt: 'alt' };
 
 // Runs in the page: a finger as pointer events, captured by the element it
 // went down on (as a touch is), a tap being followed by its click.
@@ -277,12 +285,35 @@ export async function openPage(browser, { ratio, viewport }) {
       await this.down({ button });
       await this.up({ button });
     },
+    // Whole notches at the pointer, each waited for in the page.
+    async wheel({ deltaX = 0, deltaY = 0 } = {}) {
+      const clicks = [];
+      for (const [delta, less, more] of [[deltaY, 'up', 'down'], [deltaX, 'left', 'right']]) {
+        const notches = Math.max(delta === 0 ? 0 : 1, Math.round(Math.abs(delta) / WHEEL_NOTCH));
+        for (let k = 0; k < notches; ++k) clicks.push(X_WHEEL[delta < 0 ? less : more]);
+      }
+      const modifiers = [...held].map((name) => X_MODIFIERS[name]);
+      for (const button of clicks) {
+        const before = await seen();
+        await xdotool(...modifiers.flatMap((m) => ['keydown', m]), 'click', String(button),
+          ...modifiers.flatMap((m) => ['keyup', m]));
+        await waitFor(async () => (await seen()).wheel > before.wheel, 5000, `the wheel's button ${button}`);
+      }
+    },
   };
 
   const keys = () => session.actions({ async: true });
+  // Modifiers held, for the wheel's X input.
+  const held = new Set();
   const keyboard = {
-    down: (name) => keys().keyDown(keyValue(name)).perform(),
-    up: (name) => keys().keyUp(keyValue(name)).perform(),
+    down: (name) => {
+      if (X_MODIFIERS[name]) held.add(name);
+      return keys().keyDown(keyValue(name)).perform();
+    },
+    up: (name) => {
+      held.delete(name);
+      return keys().keyUp(keyValue(name)).perform();
+    },
     press: (name) => keys().keyDown(keyValue(name)).keyUp(keyValue(name)).perform(),
   };
 
