@@ -101,12 +101,8 @@ const CONTROL_KINDS = {
   // The fading display's squares, drawn with the window's lines.
   frame: {
     inDrawing: true,
-    make: () => document.createElementNS(SVG, 'rect'),
+    make: () => document.createElementNS(SVG, 'path'),
     mirror(element, record) {
-      setAttribute(element, 'x', px(record.left));
-      setAttribute(element, 'y', px(record.top));
-      setAttribute(element, 'width', px(record.width));
-      setAttribute(element, 'height', px(record.height));
       setAttribute(element, 'fill', record.fillColour);
       setAttribute(element, 'visibility', record.visible ? 'visible' : 'hidden');
     },

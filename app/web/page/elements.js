@@ -21,10 +21,11 @@ function makeElement(record) {
   return element;
 }
 
+// A line is the device pixels the window's painter covers (drawWindow).
 function makeLine(record) {
-  const line = document.createElementNS(SVG, 'line');
+  const line = document.createElementNS(SVG, 'path');
   line.id = record.id;
-  line.setAttribute('stroke-width', record.widthPx);
+  line.setAttribute('class', 'line');
   return line;
 }
 
