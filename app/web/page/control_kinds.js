@@ -85,6 +85,15 @@ const CONTROL_KINDS = {
       // The picture waits in a template, so that it is not loaded twice.
       const element = document.getElementById('logoPicture').content.firstElementChild.cloneNode();
       element.className = 'image';
+      // The picture for the screen's density, chosen as the window style's
+      // pictures are (window-look.css); a srcset is not chosen alike in
+      // every engine.
+      const dense = window.matchMedia('(min-resolution: 1.5dppx)');
+      const choose = () => {
+        element.src = dense.matches ? element.dataset.twice : element.dataset.once;
+      };
+      choose();
+      dense.addEventListener('change', choose);
       return element;
     },
     mirror() {},
