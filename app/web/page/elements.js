@@ -2,11 +2,16 @@
 
 const SVG = 'http://www.w3.org/2000/svg';
 
+// At whole pixels, rounded as the window rounds its widgets' places: a
+// marker's place in twips lies anywhere, and engines put a box at a
+// fraction of a pixel each their own way.
 function place(element, record) {
-  element.style.left = `${px(record.left)}px`;
-  element.style.top = `${px(record.top)}px`;
-  element.style.width = `${px(record.width)}px`;
-  element.style.height = `${px(record.height)}px`;
+  const left = Math.round(px(record.left));
+  const top = Math.round(px(record.top));
+  element.style.left = `${left}px`;
+  element.style.top = `${top}px`;
+  element.style.width = `${Math.round(px(record.left + record.width)) - left}px`;
+  element.style.height = `${Math.round(px(record.top + record.height)) - top}px`;
 }
 
 function makeElement(record) {
