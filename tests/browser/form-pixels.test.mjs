@@ -60,7 +60,9 @@ async function performOnView(page, words) {
 // The form as shown, in device pixels: the whole view's screenshot, cut to
 // the form's box.
 async function formShot(page, ratio) {
-  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+  await page.evaluate(() => new Promise((resolve) => {
+    requestAnimationFrame(() => requestAnimationFrame(resolve));
+  }));
   const shot = decodePng(await page.screenshot());
   const box = await page.$eval('#Form1', (form) => {
     const r = form.getBoundingClientRect();
@@ -69,7 +71,8 @@ async function formShot(page, ratio) {
   const [left, top, width, height] = box.map((v) => Math.round(v * ratio));
   const pixels = Buffer.alloc(width * height * 4);
   for (let y = 0; y < height; ++y) {
-    shot.pixels.copy(pixels, y * width * 4, ((top + y) * shot.width + left) * 4, ((top + y) * shot.width + left + width) * 4);
+    const from = ((top + y) * shot.width + left) * 4;
+    shot.pixels.copy(pixels, y * width * 4, from, from + width * 4);
   }
   return { width, height, pixels };
 }
@@ -80,7 +83,8 @@ function pageTextBoxes(page) {
   return page.evaluate(() => {
     const form = document.getElementById('Form1').getBoundingClientRect();
     const boxes = {};
-    for (const element of document.querySelectorAll('#Form1 > .label, #Form1 > button, #Form1 > select')) {
+    const texts = document.querySelectorAll('#Form1 > .label, #Form1 > button, #Form1 > select');
+    for (const element of texts) {
       let r;
       if (element.tagName === 'SELECT') {
         const style = getComputedStyle(element);
@@ -92,7 +96,9 @@ function pageTextBoxes(page) {
         range.selectNodeContents(element);
         r = range.getBoundingClientRect();
       }
-      if (r.right > r.left) boxes[element.id] = [r.left - form.left, r.top - form.top, r.right - r.left, r.bottom - r.top];
+      if (r.right > r.left) {
+        boxes[element.id] = [r.left - form.left, r.top - form.top, r.right - r.left, r.bottom - r.top];
+      }
     }
     return boxes;
   });
@@ -103,8 +109,9 @@ function pageTextBoxes(page) {
 function maskOf(grab, pageText, ratio) {
   const mask = new Uint8Array(grab.width * grab.height);
   const cover = ([x, y, w, h]) => {
+    const [left, right] = [Math.max(0, Math.floor(x)), Math.min(grab.width, Math.ceil(x + w))];
     for (let j = Math.max(0, Math.floor(y)); j < Math.min(grab.height, Math.ceil(y + h)); ++j) {
-      mask.fill(1, j * grab.width + Math.max(0, Math.floor(x)), j * grab.width + Math.min(grab.width, Math.ceil(x + w)));
+      mask.fill(1, j * grab.width + left, j * grab.width + right);
     }
   };
   const grown = ([x, y, w, h], by) => [x - by, y - by, w + 2 * by, h + 2 * by];
@@ -141,7 +148,9 @@ function compare(grab, shot, mask, shadedAt) {
       ++compared;
       const k = p * 4;
       let most = 0;
-      for (let c = 0; c < 3; ++c) most = Math.max(most, Math.abs(grab.pixels[k + c] - shot.pixels[k + c]));
+      for (let c = 0; c < 3; ++c) {
+        most = Math.max(most, Math.abs(grab.pixels[k + c] - shot.pixels[k + c]));
+      }
       if (most === 0) continue;
       if (most <= SHADING_LEVELS && shadedAt(x, y)) {
         ++shaded;
@@ -149,7 +158,9 @@ function compare(grab, shot, mask, shadedAt) {
       }
       const where = controlsAt(grab, x, y);
       failures.set(where, (failures.get(where) || 0) + 1);
-      if (!first) first = `(${x}, ${y}) in ${where}: window ${hex(grab.pixels, k)}, page ${hex(shot.pixels, k)}`;
+      if (!first) {
+        first = `(${x}, ${y}) in ${where}: window ${hex(grab.pixels, k)}, page ${hex(shot.pixels, k)}`;
+      }
     }
   }
   const counts = [...failures].sort((a, b) => b[1] - a[1]).map(([where, n]) => `${where} ${n}`);
@@ -174,13 +185,15 @@ for (const ratio of [1, 2]) {
       }
       const grab = grabs.get(action[1]);
       const shot = await formShot(page, ratio);
-      assert.deepEqual([shot.width, shot.height], [grab.width, grab.height], `${action[1]}: the form's size`);
+      assert.deepEqual([shot.width, shot.height], [grab.width, grab.height],
+        `${action[1]}: the form's size`);
       const shadedBoxes = grab.controls.filter((c) => c.visible && SHADED_KINDS.has(kinds.get(c.id)));
       const shadedAt = (x, y) => shadedBoxes.some(({ box: [bx, by, bw, bh] }) =>
         x >= bx && y >= by && x < bx + bw && y < by + bh);
       const mask = maskOf(grab, await pageTextBoxes(page), ratio);
       const { failed, shaded, compared } = compare(grab, shot, mask, shadedAt);
-      t.diagnostic(`${action[1]}: ${shaded} shaded pixels within ${SHADING_LEVELS} levels, ${compared} compared`);
+      t.diagnostic(`${action[1]}: ${shaded} shaded pixels within ${SHADING_LEVELS} levels, ` +
+        `${compared} compared`);
       // Text and the pictures' insides (half the form) aside, the rest is
       // held to the window.
       assert.ok(compared > 0.4 * grab.width * grab.height, `${action[1]}: ${compared} pixels compared`);
