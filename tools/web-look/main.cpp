@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
 
     const auto form = std::make_unique<tarvel::Form>();
     try {
-        std::vector<StyleLength> lengths;
+        std::vector<StyleLength> lengths{{"button-end", tarvel::tools::kButtonEndDip},
+                                         {"thumb-end", tarvel::tools::kThumbEndDip}};
         for (const StylePart& part : allParts(*form, lengths)) {
             const std::string file = outDir + "/" + part.name + ".png";
             if (!part.image.save(QString::fromStdString(file))) {

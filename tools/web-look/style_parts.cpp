@@ -13,11 +13,8 @@
 namespace tarvel::tools {
 namespace {
 
-// The long ends of a stretched face, in DIP: past the style's rounded
-// corners and edge shading.
-constexpr int kButtonEnd = 6;
+// Past the groove's shading beside the arrow buttons, in DIP.
 constexpr int kGrooveEnd = 4;
-constexpr int kThumbEnd = 4;
 
 // The widgets' own option makers, reachable for drawing them by hand.
 class StyledButton : public QPushButton {
@@ -161,7 +158,7 @@ std::vector<StylePart> buttonParts(const std::string& name, QSize size) {
     for (const auto& [state, flags] : states) {
         for (StylePart& part :
              cutAlong(name + "-" + state, cut(paintButton(size, flags), QRect(QPoint(), size)),
-                      Qt::Horizontal, kButtonEnd)) {
+                      Qt::Horizontal, kButtonEndDip)) {
             parts.push_back(std::move(part));
         }
     }
@@ -246,7 +243,7 @@ std::vector<StylePart> scrollBarParts(const std::string& name, QSize size,
         std::vector<StylePart> thumb =
             partOverItsPlace(name + "-" + part, bar.paint(SC::SC_ScrollBarSlider, pressed),
                              bar.rectOf(SC::SC_ScrollBarSlider), orientation, to);
-        add(cutAlong(thumb.front().name, thumb.front().image, orientation, kThumbEnd));
+        add(cutAlong(thumb.front().name, thumb.front().image, orientation, kThumbEndDip));
     }
 
     // The layers must make the whole bar, with the thumb at either end and

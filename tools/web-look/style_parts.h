@@ -13,6 +13,11 @@
 
 namespace tarvel::tools {
 
+// The ends of a button's face and a thumb's, in DIP, cut off the middle
+// that stretches: past the style's rounded corners and edge shading.
+inline constexpr int kButtonEndDip = 6;
+inline constexpr int kThumbEndDip = 4;
+
 struct StylePart {
     std::string name;
     QImage image;
