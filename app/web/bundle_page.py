@@ -12,6 +12,20 @@ def base64_of(path):
     return base64.b64encode(pathlib.Path(path).read_bytes()).decode('ascii')
 
 
+def plain_png_base64(path):
+    # A PNG without its gamma and colour chunks: the window shows the bytes
+    # as they are, and a browser, told of no colour space, does the same.
+    data = pathlib.Path(path).read_bytes()
+    kept, at = [data[:8]], 8
+    while at < len(data):
+        length = int.from_bytes(data[at:at + 4], 'big')
+        chunk = data[at:at + 12 + length]
+        if chunk[4:8] not in (b'gAMA', b'cHRM', b'sRGB', b'iCCP'):
+            kept.append(chunk)
+        at += 12 + length
+    return base64.b64encode(b''.join(kept)).decode('ascii')
+
+
 def script_text(path):
     # Nothing inside a script element may close it early.
     return pathlib.Path(path).read_text(encoding='utf-8').replace('</script', '<\\/script')
@@ -25,12 +39,20 @@ def compact(script):
     return '\n'.join(line for line in lines if line and not line.startswith('//'))
 
 
+def style_text(style, font):
+    # The window style's pictures (window-look.css, beside the style) go in
+    # where the style names them.
+    look = pathlib.Path(style).with_name('window-look.css').read_text(encoding='utf-8')
+    text = pathlib.Path(style).read_text(encoding='utf-8')
+    return text.replace('@FONT@', base64_of(font)).replace('@LOOK@', look)
+
+
 def main(template, style, font, icon, logo, logo_2x, module, output, *scripts):
     parts = {
-        'STYLE': pathlib.Path(style).read_text(encoding='utf-8').replace('@FONT@', base64_of(font)),
+        'STYLE': style_text(style, font),
         'ICON': base64_of(icon),
-        'LOGO': base64_of(logo),
-        'LOGOTWICE': base64_of(logo_2x),
+        'LOGO': plain_png_base64(logo),
+        'LOGOTWICE': plain_png_base64(logo_2x),
         'MODULE': script_text(module),
         # The script's parts share one scope of their own, not the window's.
         'PAGE': "(function tarvelPage() {\n'use strict';\n" +

@@ -33,6 +33,8 @@ EMSCRIPTEN_BINDINGS(tarvel_web) {
         .function("clickSurface", &WebModel::clickSurface)
         .function("tick", &WebModel::tick)
         .function("records", &WebModel::records)
+        .function("windowDrawing", &WebModel::windowDrawing)
+        .function("pixelRatio", &WebModel::pixelRatio)
         .function("takeMessages", &WebModel::takeMessages)
         .function("surfaceWidth", &WebModel::surfaceWidth)
         .function("surfaceHeight", &WebModel::surfaceHeight)

@@ -9,10 +9,15 @@
 #include "app/json_writer.h"
 #include "app/user_actions.h"
 #include "app/web/records_json.h"
+#include "app/web/window_raster.h"
 
 namespace tarvel::web {
 
 namespace {
+
+// The control face of the desktop window's style (Fusion's button colour):
+// the page shows the window as it looks there.
+constexpr Colour kWindowFaceColour = RGB(239, 239, 239);
 
 // The page's ratio, kept to what the pixel buffers can sensibly hold: a form
 // scaled down on a plain screen draws below 1, a zoomed-in phone at most 4.
@@ -23,7 +28,7 @@ double usableRatio(double ratio) {
 
 }  // namespace
 
-WebModel::WebModel(double ratio) : form_(std::make_unique<Form>()) {
+WebModel::WebModel(double ratio) : form_(std::make_unique<Form>(kWindowFaceColour)) {
     ratio = usableRatio(ratio);
     for (std::size_t k = 0; k < kSurfaceCount; ++k) {
         PictureBox& box = form_->picture(kPictureKinds[k]);
@@ -102,6 +107,14 @@ void WebModel::tick() {
 
 std::string WebModel::records() const {
     return recordsJson(*form_);
+}
+
+std::string WebModel::windowDrawing() const {
+    return windowDrawingJson(*form_, pixelRatio());
+}
+
+double WebModel::pixelRatio() const {
+    return surfaces_[0]->ratio();
 }
 
 std::string WebModel::takeMessages() {

@@ -7,7 +7,7 @@ import {
   closeBrowser, control, formPoint, launchBrowser, openPage, records, rightDrag, tick,
 } from './support/page.mjs';
 
-const FACE = '#f0f0f0';
+const FACE = '#efefef';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
@@ -148,7 +148,10 @@ test('"Random" scatters every marker over the diagram, each time elsewhere', asy
     const seen = await markerSeen(page, i);
     assert.deepEqual([seen.left, seen.top], second[i].map((v) => Math.round(v / 15)), `marker ${i}`);
   }
-  const line = await page.$eval('#lneImpulse-7', (l) => Number(l.getAttribute('x1')));
+  const line = await page.$eval('#lneImpulse-7', (l) => {
+    const box = l.getBBox();
+    return box.x + box.width / 2;
+  });
   const marker7 = await markerSeen(page, 7);
   assert.ok(line >= marker7.left && line <= marker7.left + 25, `line at ${line}`);
   await page.close();

@@ -25,12 +25,12 @@ function measure(page) {
     };
     const stage = document.getElementById('stage').getBoundingClientRect();
     const scale = stage.width / document.getElementById('Form1').offsetWidth;
-    // A button's margin is the element before it; a scroll bar's part has its ::before.
+    // A button's margin is the element before it; a scroll bar's part has its ::after.
     const reach = (e) => {
       const b = box(e);
       const margin = e.previousElementSibling;
       if (e.tagName === 'BUTTON') return margin?.classList.contains('reach') ? box(margin) : b;
-      const s = getComputedStyle(e, '::before');
+      const s = getComputedStyle(e, '::after');
       return { left: b.left + parseFloat(s.left) * scale, top: b.top + parseFloat(s.top) * scale,
         right: b.right - parseFloat(s.right) * scale, bottom: b.bottom - parseFloat(s.bottom) * scale };
     };

@@ -85,6 +85,15 @@ const CONTROL_KINDS = {
       // The picture waits in a template, so that it is not loaded twice.
       const element = document.getElementById('logoPicture').content.firstElementChild.cloneNode();
       element.className = 'image';
+      // The picture for the screen's density, chosen as the window style's
+      // pictures are (window-look.css); a srcset is not chosen alike in
+      // every engine.
+      const dense = window.matchMedia('(min-resolution: 1.5dppx)');
+      const choose = () => {
+        element.src = dense.matches ? element.dataset.twice : element.dataset.once;
+      };
+      choose();
+      dense.addEventListener('change', choose);
       return element;
     },
     mirror() {},
@@ -103,12 +112,8 @@ const CONTROL_KINDS = {
   // The fading display's squares, drawn with the window's lines.
   frame: {
     inDrawing: true,
-    make: () => document.createElementNS(SVG, 'rect'),
+    make: () => document.createElementNS(SVG, 'path'),
     mirror(element, record) {
-      setAttribute(element, 'x', px(record.left));
-      setAttribute(element, 'y', px(record.top));
-      setAttribute(element, 'width', px(record.width));
-      setAttribute(element, 'height', px(record.height));
       setAttribute(element, 'fill', record.fillColour);
       setAttribute(element, 'visibility', record.visible ? 'visible' : 'hidden');
     },

@@ -2,12 +2,17 @@
 
 const SVG = 'http://www.w3.org/2000/svg';
 
+// At whole pixels, rounded as the window rounds its widgets' places: a
+// marker's place in twips lies anywhere, and engines put a box at a
+// fraction of a pixel each their own way.
 function place(element, record) {
-  element.style.left = `${px(record.left)}px`;
-  element.style.top = `${px(record.top)}px`;
+  const left = Math.round(px(record.left));
+  const top = Math.round(px(record.top));
+  element.style.left = `${left}px`;
+  element.style.top = `${top}px`;
   if (kindOf(record).sizedByPixels) return;
-  element.style.width = `${px(record.width)}px`;
-  element.style.height = `${px(record.height)}px`;
+  element.style.width = `${Math.round(px(record.left + record.width)) - left}px`;
+  element.style.height = `${Math.round(px(record.top + record.height)) - top}px`;
 }
 
 function makeElement(record) {
@@ -22,10 +27,11 @@ function makeElement(record) {
   return element;
 }
 
+// A line is the device pixels the window's painter covers (drawWindow).
 function makeLine(record) {
-  const line = document.createElementNS(SVG, 'line');
+  const line = document.createElementNS(SVG, 'path');
   line.id = record.id;
-  line.setAttribute('stroke-width', record.widthPx);
+  line.setAttribute('class', 'line');
   return line;
 }
 

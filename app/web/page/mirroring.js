@@ -27,12 +27,25 @@ function mirrorControl(record) {
 }
 
 function mirrorLine(record) {
-  const line = elements.get(record.id);
-  setAttribute(line, 'x1', px(record.x1));
-  setAttribute(line, 'y1', px(record.y1));
-  setAttribute(line, 'x2', px(record.x2));
-  setAttribute(line, 'y2', px(record.y2));
-  setAttribute(line, 'visibility', record.visible ? 'visible' : 'hidden');
+  setAttribute(elements.get(record.id), 'visibility', record.visible ? 'visible' : 'hidden');
+}
+
+// The window's lines and frames as the device pixels its painter covers,
+// which the model works out as the desktop's engine paints them: a browser
+// would round a line's ends and edges its own way. Rectangles on whole
+// device pixels come out alike in every engine.
+let drawnRatio = 0;
+function drawWindow() {
+  const { ratio, items } = JSON.parse(model.windowDrawing());
+  drawnRatio = ratio;
+  for (const { id, rects } of items) {
+    let outline = '';
+    for (let k = 0; k < rects.length; k += 4) {
+      const [x, y, width, height] = [0, 1, 2, 3].map((i) => rects[k + i] / ratio);
+      outline += `M${x} ${y}h${width}v${height}h${-width}z`;
+    }
+    setAttribute(elements.get(id), 'd', outline);
+  }
 }
 
 // What each element last mirrored: an unchanged record touches nothing.
@@ -47,8 +60,18 @@ function changed(record) {
 // The records into the elements, the pictures left as they are.
 function mirrorRecords() {
   records = JSON.parse(model.records());
-  for (const record of records.controls) if (changed(record)) mirrorControl(record);
-  for (const record of records.lines) if (changed(record)) mirrorLine(record);
+  let drawingChanged = model.pixelRatio() !== drawnRatio;
+  for (const record of records.controls) {
+    if (!changed(record)) continue;
+    mirrorControl(record);
+    drawingChanged = drawingChanged || kindOf(record).inDrawing === true;
+  }
+  for (const record of records.lines) {
+    if (!changed(record)) continue;
+    mirrorLine(record);
+    drawingChanged = true;
+  }
+  if (drawingChanged) drawWindow();
   records.markerStack.forEach((index, depth) => {
     elements.get(`cmdSource-${index}`).style.zIndex = String(10 + depth);
   });

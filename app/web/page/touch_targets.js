@@ -2,7 +2,7 @@
 // thumb is shown smaller than 24 x 24 CSS pixels, an invisible margin takes
 // touches in the free space around it, up to that size, never over another
 // control. The drawing does not change. A scroll bar's parts reach with their
-// own ::before; a button clips what it holds to its box, so its margin is an
+// own ::after; a button clips what it holds to its box, so its margin is an
 // element of its own just beneath it, which hands on every pointer event.
 
 const TARGET_CSS_PX = 24;

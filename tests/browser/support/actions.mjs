@@ -7,8 +7,9 @@ import { rightDrag, sourceRoot, tick } from './page.mjs';
 
 export const actionsPath = path.join(sourceRoot, 'tools/surface-pixels/actions.txt');
 
-export function readActions() {
-  return fs.readFileSync(actionsPath, 'utf8').split('\n')
+// The lines of an action file (actions.txt unless another is named) as words.
+export function readActions(file = actionsPath) {
+  return fs.readFileSync(file, 'utf8').split('\n')
     .map((line) => line.trim().split(/\s+/))
     .filter((words) => words[0] && !words[0].startsWith('#'));
 }

@@ -349,9 +349,12 @@ export async function openPage(browser, { ratio, viewport }) {
       await mouse.click(box.x + box.width / 2, box.y + box.height / 2);
     },
     mouse, keyboard, touchscreen,
-    // The view as the driver sees it, as puppeteer's screenshot({ path }).
-    async screenshot({ path: file }) {
-      fs.writeFileSync(file, Buffer.from(await session.takeScreenshot(), 'base64'));
+    // The view as the driver sees it, in device pixels, as puppeteer's
+    // screenshot({ path }): a PNG, written to `path` when one is given.
+    async screenshot({ path: file } = {}) {
+      const png = Buffer.from(await session.takeScreenshot(), 'base64');
+      if (file) fs.writeFileSync(file, png);
+      return png;
     },
     async close() {
       if (!browser.pages.delete(page)) return;
