@@ -34,7 +34,6 @@ EMSCRIPTEN_BINDINGS(tarvel_web) {
         .function("tick", &WebModel::tick)
         .function("records", &WebModel::records)
         .function("windowDrawing", &WebModel::windowDrawing)
-        .function("pixelRatio", &WebModel::pixelRatio)
         .function("takeMessages", &WebModel::takeMessages)
         .function("surfaceWidth", &WebModel::surfaceWidth)
         .function("surfaceHeight", &WebModel::surfaceHeight)

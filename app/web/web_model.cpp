@@ -113,10 +113,6 @@ std::string WebModel::windowDrawing() const {
     return windowDrawingJson(*form_, pixelRatio());
 }
 
-double WebModel::pixelRatio() const {
-    return surfaces_[0]->ratio();
-}
-
 std::string WebModel::takeMessages() {
     JsonWriter json;
     json.beginArray();

@@ -59,9 +59,8 @@ class WebModel {
     // Every control's record, as JSON (see records_json.h).
     std::string records() const;
     // The window's own drawing in device pixels at the picture boxes' ratio,
-    // as JSON (see window_raster.h), and that ratio.
+    // as JSON (see window_raster.h).
     std::string windowDrawing() const;
-    double pixelRatio() const;
     // The messages shown since the last call, as a JSON array of texts.
     std::string takeMessages();
 

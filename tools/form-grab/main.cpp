@@ -22,18 +22,12 @@
 #include "app/qt/form1.h"
 #include "tools/form-grab/form_manifest.h"
 #include "tools/form-grab/view_actions.h"
+#include "tools/surface-pixels/rgba_file.h"
 #include "tools/surface-pixels/surface_actions.h"
 
 namespace {
 
-bool writeRgba(const QImage& image, const std::string& path) {
-    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-    std::ofstream out(path, std::ios::binary);
-    for (int y = 0; y < rgba.height(); ++y) {
-        out.write(reinterpret_cast<const char*>(rgba.constScanLine(y)), rgba.width() * 4);
-    }
-    return static_cast<bool>(out);
-}
+using tarvel::tools::writeRgba;
 
 class Grabber {
   public:

@@ -19,11 +19,13 @@
 #include "app/qt/image_surface.h"
 #include "app/qt/qt_colour.h"
 #include "app/qt/twips.h"
+#include "tools/surface-pixels/rgba_file.h"
 #include "tools/surface-pixels/surface_actions.h"
 
 namespace {
 
 using tarvel::ControlKind;
+using tarvel::tools::writeRgba;
 using tarvel::view::ImageSurface;
 
 struct Picture {
@@ -44,15 +46,6 @@ std::unique_ptr<ImageSurface> makeSurface(tarvel::PictureBox& record, double rat
     surface->clear();
     record.attach(surface.get());
     return surface;
-}
-
-bool writeRgba(const QImage& image, const std::string& path) {
-    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-    std::ofstream out(path, std::ios::binary);
-    for (int y = 0; y < rgba.height(); ++y) {
-        out.write(reinterpret_cast<const char*>(rgba.constScanLine(y)), rgba.width() * 4);
-    }
-    return static_cast<bool>(out);
 }
 
 }  // namespace
