@@ -4,7 +4,8 @@
 #   0. every C++ source formatted as clang-format 14 writes it;
 #   1. the release build: every test, the soak included;
 #   1b. the window's Qt tests again on Wayland, in a headless Weston;
-#   2. the web build (emscripten): the core's tests under node, the web
+#   2. the web build (emscripten, the page's modules bundled by esbuild and
+#      checked by ESLint): the core's tests under node, the web
 #      scenario runner held against the native one of stage 1, and the
 #      self-contained page driven in Chromium, Firefox ESR and WebKitGTK
 #      (the last under an Xvfb of its own);
@@ -31,6 +32,7 @@ tools/run-under-weston.sh build/release/tests/gui/gui_tests --gtest_brief=1
 tools/run-under-weston.sh build/release/tests/gui_storm/window_storm_test --gtest_brief=1
 
 stage "web build and tests"
+(cd app/web && npm ci --no-audit --no-fund --loglevel=error)
 cmake --preset web >/dev/null
 cmake --build --preset web -j"$jobs"
 (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)

@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh web
+# The page's bundler and linter, from npm as pinned in app/web/package-lock.json.
+(cd app/web && npm ci --no-audit --no-fund --loglevel=error)
 cmake --preset web >/dev/null
 cmake --build --preset web --target tarvel-demo-page -j"$(nproc)"
 echo "The page: $PWD/build/web/tarvel-demo.html"

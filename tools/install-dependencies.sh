@@ -9,10 +9,13 @@ set -euo pipefail
 purpose=${1:-demo}
 
 # emscripten brings node; its tests build GoogleTest from googletest's sources;
-# the page is put together by a python script.
+# the page is put together by a python script, its modules bundled by esbuild
+# from npm.
 web_packages=(cmake emscripten googletest python3)
 if [ "$purpose" = web ]; then
   packages=("${web_packages[@]}")
+  # A node installed from elsewhere brings its own npm; Debian's would clash.
+  command -v npm >/dev/null || packages+=(npm)
 else
   packages=(
     build-essential cmake pkg-config

@@ -31,14 +31,6 @@ def script_text(path):
     return pathlib.Path(path).read_text(encoding='utf-8').replace('</script', '<\\/script')
 
 
-def compact(script):
-    # Whole-line comments, indents and blank lines go: a tenth of the bytes
-    # the page sends. The scripts have no text spanning lines that this
-    # could change.
-    lines = (line.strip() for line in script.splitlines())
-    return '\n'.join(line for line in lines if line and not line.startswith('//'))
-
-
 def style_text(style, font):
     # The window style's pictures (window-look.css, beside the style) go in
     # where the style names them.
@@ -47,16 +39,16 @@ def style_text(style, font):
     return text.replace('@FONT@', base64_of(font)).replace('@LOOK@', look)
 
 
-def main(template, style, font, icon, logo, logo_2x, module, output, *scripts):
+def main(template, style, font, icon, logo, logo_2x, module, script, output):
     parts = {
         'STYLE': style_text(style, font),
         'ICON': base64_of(icon),
         'LOGO': plain_png_base64(logo),
         'LOGOTWICE': plain_png_base64(logo_2x),
         'MODULE': script_text(module),
-        # The script's parts share one scope of their own, not the window's.
-        'PAGE': "(function tarvelPage() {\n'use strict';\n" +
-                '\n'.join(compact(script_text(script)) for script in scripts) + '\n})();',
+        # The page's modules, bundled and minified by esbuild into one
+        # function of its own scope.
+        'PAGE': script_text(script),
     }
     text = pathlib.Path(template).read_text(encoding='utf-8')
     # One pass over the template alone: the inserted texts are left as they are.
@@ -65,6 +57,6 @@ def main(template, style, font, icon, logo, logo_2x, module, output, *scripts):
 
 
 if __name__ == '__main__':
-    if len(sys.argv) < 10:
-        sys.exit('usage: bundle_page.py TEMPLATE STYLE FONT ICON LOGO LOGO2X MODULE OUTPUT SCRIPT...')
+    if len(sys.argv) != 10:
+        sys.exit('usage: bundle_page.py TEMPLATE STYLE FONT ICON LOGO LOGO2X MODULE SCRIPT OUTPUT')
     main(*sys.argv[1:])

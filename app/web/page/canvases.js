@@ -1,9 +1,10 @@
 // The picture boxes: the module draws into its own pixels, and each canvas
 // only copies what changed since the last frame.
+import { elements, model, Module } from './view.js';
 
 const surfaces = [];  // by the model's surface number: {canvas, context, image}
 
-function makeSurfaces(pictures) {
+export function makeSurfaces(pictures) {
   for (const record of pictures) {
     const canvas = elements.get(record.id);
     surfaces[record.surface] = { canvas, context: canvas.getContext('2d'), image: null };
@@ -16,7 +17,7 @@ function makeSurfaces(pictures) {
 // pixels' size, a pixel to a device pixel: at a scale where the engine puts
 // its border on whole device pixels, the box inside would be a fraction
 // larger or smaller than the record's, and every trace resampled.
-function resizeSurfaces() {
+export function resizeSurfaces() {
   const ratio = model.pixelRatio();
   surfaces.forEach((surface, k) => {
     const { canvas } = surface;
@@ -46,6 +47,6 @@ function copySurface(k) {
   surface.context.putImageData(surface.image, 0, 0, changed.left, changed.top, width, height);
 }
 
-function copySurfaces() {
+export function copySurfaces() {
   for (let k = 0; k < surfaces.length; ++k) copySurface(k);
 }

@@ -1,12 +1,15 @@
 // What the page does for each kind of control: the element it makes, how
 // it mirrors the control's record, and how a screen reader gets its name
 // (an aria-label unless the kind says otherwise). A new kind is one entry.
+import { SVG, setAttribute, setText } from './dom.js';
+import { ScrollBar } from './scroll_bar.js';
+import { act, model, px } from './view.js';
 
 const BAR_ACTIONS = {
   hscFade: (value) => model.setFade(value),
   vscSpectrumRange: (value) => model.setRange(value),
 };
-const scrollBars = new Map();
+export const scrollBars = new Map();
 
 function makeButton(className) {
   const element = document.createElement('button');
@@ -34,7 +37,7 @@ const toggle = {
   },
 };
 
-const CONTROL_KINDS = {
+export const CONTROL_KINDS = {
   // A statistic is read by its row's title and its figure; any other label
   // by its caption, as its text.
   label: {
@@ -120,7 +123,7 @@ const CONTROL_KINDS = {
   },
 };
 
-function kindOf(record) {
+export function kindOf(record) {
   const kind = CONTROL_KINDS[record.kind];
   if (!kind) throw new Error(`no element for a control of kind ${record.kind}`);
   return kind;

@@ -1,7 +1,13 @@
 // The right-button drag of a marker, and the long press that starts one
 // on a touch screen.
+import { outline } from './dom.js';
+import { formPixelsAt } from './scale.js';
+import { act, elements, model, px, records } from './view.js';
 
-let drag = null;  // {index, pointerId}
+// How long a finger is held still on a marker to start a drag.
+const LONG_PRESS_MS = 500;
+
+export let drag = null;  // {index, pointerId}
 
 // A point of the page in the window's twips, whatever the form's scale.
 function twipsAt(event) {
@@ -23,13 +29,13 @@ function beginDrag(index, event) {
   moveOutline(event);
   try {
     marker.setPointerCapture(event.pointerId);
-  } catch (error) {
+  } catch {
     // a pointer that is already gone: the release will not come
   }
 }
 
 // With an event: the drop at its point; without: the drag ends, no drop.
-function endDrag(event) {
+export function endDrag(event) {
   if (!drag) return;
   const { index, pointerId } = drag;
   drag = null;
@@ -54,7 +60,7 @@ function buttonCode(domButton) {
 // one starts a drag); a finger held still for a while starts a drag too,
 // a short one is left to the click that follows it. `markClickAfterDrag`
 // tells the marker that the click ending this press is no click.
-function connectMarkerPointer(index, marker, markClickAfterDrag) {
+export function connectMarkerPointer(index, marker, markClickAfterDrag) {
   let press = null;  // a touch that may become a long press
   const forgetPress = () => {
     if (press) clearTimeout(press.timer);

@@ -1,11 +1,12 @@
 // Building the page's elements from the records, once, at start.
-
-const SVG = 'http://www.w3.org/2000/svg';
+import { kindOf } from './control_kinds.js';
+import { SVG, drawing, form, outline } from './dom.js';
+import { elements, px, records } from './view.js';
 
 // At whole pixels, rounded as the window rounds its widgets' places: a
 // marker's place in twips lies anywhere, and engines put a box at a
 // fraction of a pixel each their own way.
-function place(element, record) {
+export function place(element, record) {
   const left = Math.round(px(record.left));
   const top = Math.round(px(record.top));
   element.style.left = `${left}px`;
@@ -49,7 +50,7 @@ function inDocumentOrder(controls, tabOrder) {
     .sort((a, b) => a.rank - b.rank || a.k - b.k);
 }
 
-function build() {
+export function build() {
   const r = records;
   form.style.width = `${px(r.clientWidth)}px`;
   form.style.height = `${px(r.clientHeight)}px`;
@@ -65,6 +66,4 @@ function build() {
   form.appendChild(outline);
   for (const id of r.tabOrder) elements.get(id).setAttribute('tabindex', '0');
   outline.setAttribute('aria-label', r.dropPlaceName);
-  makeSurfaces(r.controls.filter((c) => c.kind === 'picture'));
-  connectEvents();
 }

@@ -1,4 +1,8 @@
 // Forwarding the page's events to the model.
+import { form } from './dom.js';
+import { connectMarkerPointer } from './drag.js';
+import { connectFitting } from './fit.js';
+import { act, elements, model, records } from './view.js';
 
 // The character code a key types, 0 .. 255, or -1 for none.
 function characterCode(event) {
@@ -31,7 +35,7 @@ function connectMarker(index) {
   connectMarkerPointer(index, marker, (value) => { clickAfterDrag = value; });
 }
 
-function connectEvents() {
+export function connectEvents() {
   for (let i = 0; i < records.pathCount; ++i) connectMarker(i);
   const click = (id, action) => elements.get(id).addEventListener('click', () => act(action));
   click('cmdRand', () => model.clickRandom());

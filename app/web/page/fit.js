@@ -3,6 +3,12 @@
 // out at its shown size (CSS zoom, not a transform), so that its borders and
 // lines fall on whole device pixels as the window's do, and its pictures are
 // drawn at the device's real pixels, whatever the scale and the pinch zoom.
+import { form, stage, turnHint } from './dom.js';
+import { resizeSurfaces } from './canvases.js';
+import { formPixelsAt, formScale, setFormScale, shownPixelRatio } from './scale.js';
+import { WHEEL_NOTCH, wheelAngle } from './scroll_style.js';
+import { reachForFingers } from './touch_targets.js';
+import { act, model, px, records } from './view.js';
 
 // Below this scale an upright phone is told it may turn sideways.
 const SMALL_SCALE = 0.5;
@@ -16,8 +22,6 @@ const MAGNIFY_STEPS = [1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4, 5];
 // magnifying by e^(-delta / 100).
 const PINCH_DELTA_PX = 100;
 
-const turnHint = document.getElementById('turnHint');
-let formScale = 1;  // CSS pixels of the page to a CSS pixel of the window
 let magnification = 1;  // the user's, over the filled size
 let settleTimer = 0;
 
@@ -50,27 +54,12 @@ function room() {
   return { width, height: height - (turnHint.hidden ? 0 : turnHint.offsetHeight) };
 }
 
-// Device pixels to a CSS pixel of the form as it is shown now.
-function shownPixelRatio() {
-  const pinch = window.visualViewport ? window.visualViewport.scale : 1;
-  return (window.devicePixelRatio || 1) * formScale * pinch;
-}
-
-// A point of the page (an event's client coordinates) in the window's CSS
-// pixels, whatever the form's scale. The stage is not zoomed: every engine
-// gives its box in the page's pixels (WebKit gives a zoomed element's box in
-// its own zoomed ones).
-function formPixelsAt(clientX, clientY) {
-  const box = stage.getBoundingClientRect();
-  return [(clientX - box.left) / formScale, (clientY - box.top) / formScale];
-}
-
 // The scale at which the whole form fills the room.
 function filledScale(roomWidth, roomHeight) {
   return Math.min(roomWidth / px(records.clientWidth), roomHeight / px(records.clientHeight));
 }
 
-function fitToWindow() {
+export function fitToWindow() {
   const width = px(records.clientWidth);
   const height = px(records.clientHeight);
   // Upright, the form's width limits its scale: the hint's line above it
@@ -79,7 +68,7 @@ function fitToWindow() {
   const filled = filledScale(whole.width, whole.height);
   turnHint.hidden = !(whole.width < whole.height && filled < SMALL_SCALE);
   const { width: roomWidth, height: roomHeight } = room();
-  formScale = filledScale(roomWidth, roomHeight) * magnification;
+  setFormScale(filledScale(roomWidth, roomHeight) * magnification);
   form.style.zoom = String(formScale);
   // The stage is the form's box as shown, centred in the room while it fits;
   // whole pixels, so that no scroll bar shows at the filled size.
@@ -96,7 +85,7 @@ function drawAtShownRatio() {
 
 // A new size or zoom: the form fits at once, the pictures follow when the
 // fingers or the window's edge have come to rest.
-function refit() {
+export function refit() {
   fitToWindow();
   reachForFingers();
   clearTimeout(settleTimer);
@@ -145,7 +134,7 @@ function magnifyWheel(event) {
   else magnifyTo(magnification * Math.exp(-event.deltaY / PINCH_DELTA_PX), event.clientX, event.clientY);
 }
 
-function connectFitting() {
+export function connectFitting() {
   window.addEventListener('resize', refit);
   if (window.visualViewport) window.visualViewport.addEventListener('resize', refit);
   window.addEventListener('keydown', magnifyKey, true);

@@ -1,8 +1,9 @@
 // The model's messages, shown one at a time in a modal box.
+import { messageBox } from './dom.js';
 
-const pendingMessages = [];
+export const pendingMessages = [];
 
-function showNextMessage() {
+export function showNextMessage() {
   if (messageBox.open || pendingMessages.length === 0) return;
   document.getElementById('messageText').textContent = pendingMessages.shift();
   messageBox.showModal();

@@ -1,16 +1,13 @@
 // Mirroring the records into the elements after every event and tick.
-
-function setText(element, text) {
-  if (element.textContent !== text) element.textContent = text;
-}
-
-function setAttribute(element, name, value) {
-  if (value === '' || value === null) {
-    if (element.hasAttribute(name)) element.removeAttribute(name);
-  } else if (element.getAttribute(name) !== String(value)) {
-    element.setAttribute(name, value);
-  }
-}
+import { copySurfaces } from './canvases.js';
+import { kindOf } from './control_kinds.js';
+import { setAttribute } from './dom.js';
+import { drag, endDrag } from './drag.js';
+import { place } from './elements.js';
+import { pendingMessages, showNextMessage } from './message_box.js';
+import { scheduleTick } from './timer.js';
+import { reachForFingers } from './touch_targets.js';
+import { elements, model, records, setRecords } from './view.js';
 
 function mirrorControl(record) {
   const element = elements.get(record.id);
@@ -58,8 +55,8 @@ function changed(record) {
 }
 
 // The records into the elements, the pictures left as they are.
-function mirrorRecords() {
-  records = JSON.parse(model.records());
+export function mirrorRecords() {
+  setRecords(JSON.parse(model.records()));
   let drawingChanged = model.pixelRatio() !== drawnRatio;
   for (const record of records.controls) {
     if (!changed(record)) continue;
@@ -77,7 +74,7 @@ function mirrorRecords() {
   });
 }
 
-function sync() {
+export function sync() {
   mirrorRecords();
   reachForFingers();
   copySurfaces();

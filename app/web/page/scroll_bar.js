@@ -6,6 +6,11 @@
 // held and pausing while the pointer is off the pressed part; the thumb
 // follows the pointer; the wheel and the keys step. Every number comes from
 // the bar's record or from the window's style (scroll_style.js).
+import { formPixelsAt } from './scale.js';
+import {
+  SCROLL_ARROW_PX, SCROLL_REPEAT_DELAY_MS, SCROLL_REPEAT_MS, WHEEL_LINES, WHEEL_NOTCH, scrollThumbLength, scrollThumbOffset,
+  scrollValueAt, wheelAngle,
+} from './scroll_style.js';
 
 // The parts, as the style tells them apart along the bar.
 const SCROLL_LESS = 'less';
@@ -14,7 +19,7 @@ const SCROLL_LESS_PAGE = 'lessPage';
 const SCROLL_MORE_PAGE = 'morePage';
 const SCROLL_THUMB = 'thumb';
 
-class ScrollBar {
+export class ScrollBar {
   // `px` turns the record's twips into CSS pixels; `send(value)` hands a new
   // value to the model and mirrors what follows, this bar included.
   constructor(record, px, send) {
@@ -192,7 +197,7 @@ class ScrollBar {
     this.held = { pointerId: event.pointerId, part, grab, aim, timer: 0, ticker: 0, outside: false };
     try {
       this.element.setPointerCapture(event.pointerId);
-    } catch (error) {
+    } catch {
       // a pointer that is already gone: its release will not come
     }
     this.partElement(part).classList.add('pressed');

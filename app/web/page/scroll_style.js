@@ -10,23 +10,23 @@
 // line. Its start along the track for each value is the nearest whole pixel,
 // halves up: 0 20 40 61 81 101 on the fading bar, 0 6 12 18 25 31 ... 117 123
 // on the range bar.
-const SCROLL_ARROW_PX = 14;  // PM_ScrollBarExtent
-const SCROLL_THUMB_MIN_PX = 26;  // PM_ScrollBarSliderMin
+export const SCROLL_ARROW_PX = 14;  // PM_ScrollBarExtent
+export const SCROLL_THUMB_MIN_PX = 26;  // PM_ScrollBarSliderMin
 
 // A pressed arrow or track steps at once, again after 500 ms, then every
 // 50 ms (measured: held 150 ms, one step; 600 ms, four; 1 s, eleven or twelve).
-const SCROLL_REPEAT_DELAY_MS = 500;
-const SCROLL_REPEAT_MS = 50;
+export const SCROLL_REPEAT_DELAY_MS = 500;
+export const SCROLL_REPEAT_MS = 50;
 
 // A wheel's notch is 120 units of angle, as the window's and the browsers'
 // wheelDelta count it; a notch moves three small changes (Qt's
 // wheelScrollLines), never more than a page at once.
-const WHEEL_NOTCH = 120;
-const WHEEL_LINES = 3;
+export const WHEEL_NOTCH = 120;
+export const WHEEL_LINES = 3;
 
 // The thumb's length on a track of `room` pixels: as long against the track
 // as a page against the range and a page, in whole pixels, not under the least.
-function scrollThumbLength(bar, room) {
+export function scrollThumbLength(bar, room) {
   const range = bar.max - bar.min;
   if (range <= 0) return room;
   const length = Math.trunc(bar.largeChange * room / (range + bar.largeChange));
@@ -34,7 +34,7 @@ function scrollThumbLength(bar, room) {
 }
 
 // Where the thumb starts for `value`, `span` being the track less the thumb.
-function scrollThumbOffset(bar, value, span) {
+export function scrollThumbOffset(bar, value, span) {
   const range = bar.max - bar.min;
   if (span <= 0 || range <= 0 || value <= bar.min) return 0;
   if (value >= bar.max) return span;
@@ -42,7 +42,7 @@ function scrollThumbOffset(bar, value, span) {
 }
 
 // The value whose thumb starts nearest to `offset`.
-function scrollValueAt(bar, offset, span) {
+export function scrollValueAt(bar, offset, span) {
   const range = bar.max - bar.min;
   if (span <= 0 || offset <= 0) return bar.min;
   if (offset >= span) return bar.max;
@@ -52,7 +52,7 @@ function scrollValueAt(bar, offset, span) {
 // A wheel event as the window's angle: a notch is 120, positive up and left.
 // Every engine gives wheelDelta so for a real notch, however many pixels it
 // scrolls; the deltas are the fallback.
-function wheelAngle(event) {
+export function wheelAngle(event) {
   if (typeof event.wheelDeltaY === 'number' && (event.wheelDeltaX || event.wheelDeltaY)) {
     return { x: event.wheelDeltaX, y: event.wheelDeltaY };
   }

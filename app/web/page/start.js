@@ -2,17 +2,28 @@
 // shown at once; the window's start-up draws the pictures after them. Each
 // step is a task of its own, so that none keeps the page from answering
 // for long.
+import { makeSurfaces, resizeSurfaces } from './canvases.js';
+import { build } from './elements.js';
+import { connectEvents } from './events.js';
+import { fitToWindow } from './fit.js';
+import { mirrorRecords, sync } from './mirroring.js';
+import { shownPixelRatio } from './scale.js';
+import {
+  act, elements, fail, mirrorAfterEachAction, model, records, setModule, setRecords,
+} from './view.js';
 
 // Lets the browser answer input and show what is ready before going on.
 const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
 
 async function start(instance) {
-  Module = instance;
-  model = new Module.WebModel(window.devicePixelRatio || 1);
-  records = JSON.parse(model.records());
+  setModule(instance, new instance.WebModel(window.devicePixelRatio || 1));
+  setRecords(JSON.parse(model.records()));
+  mirrorAfterEachAction(sync);
   await nextTask();
   fitToWindow();  // while the page is nearly empty, its layout costs nothing
   build();
+  makeSurfaces(records.controls.filter((c) => c.kind === 'picture'));
+  connectEvents();
   await nextTask();
   mirrorRecords();
   performance.mark('tarvel-controls');

@@ -4,6 +4,10 @@
 // control. The drawing does not change. A scroll bar's parts reach with their
 // own ::after; a button clips what it holds to its box, so its margin is an
 // element of its own just beneath it, which hands on every pointer event.
+import { scrollBars } from './control_kinds.js';
+import { formScale } from './scale.js';
+import { SCROLL_ARROW_PX } from './scroll_style.js';
+import { elements, px, records } from './view.js';
 
 const TARGET_CSS_PX = 24;
 const TARGET_KINDS = new Set(['marker', 'button', 'toggle']);
@@ -143,7 +147,7 @@ function part(a, b) {
   second.reach[near] = Math.min(second.reach[near], second.box[near] - middle);
 }
 
-function reachForFingers() {
+export function reachForFingers() {
   if (!records) return;
   const target = TARGET_CSS_PX / formScale;
   const controls = records.controls.filter((c) => c.visible && OBSTACLE_KINDS.has(c.kind));

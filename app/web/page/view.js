@@ -1,27 +1,36 @@
 // The page's view: it builds one element per control from the model's
 // records, forwards every event to the model, and mirrors the records back
-// after each one. What happens is decided in the model, never here. The
-// page's script files share one scope, in the order the build lists them.
+// after each one. What happens is decided in the model, never here. This
+// module holds what every other part reads: the module, the model, the
+// records as last mirrored and the elements; and `act`, through which every
+// event goes.
+import { failure, form } from './dom.js';
 
-const LONG_PRESS_MS = 500;
-
-const form = document.getElementById('Form1');
-const stage = document.getElementById('stage');
-const drawing = document.getElementById('windowDrawing');
-const outline = document.getElementById('dragOutline');
-const messageBox = document.getElementById('messageBox');
-const failure = document.getElementById('failure');
-
-let Module = null;
-let model = null;
-let records = null;  // as the page last mirrored them
+export let Module = null;
+export let model = null;
+export let records = null;  // as the page last mirrored them
 let stopped = false;
-const elements = new Map();
+export const elements = new Map();
+let mirror = () => {};
 
-const px = (twips) => twips / records.twipsPerPixel;
+export const px = (twips) => twips / records.twipsPerPixel;
+
+export function setModule(instance, madeModel) {
+  Module = instance;
+  model = madeModel;
+}
+
+export function setRecords(newRecords) {
+  records = newRecords;
+}
+
+// What runs after every action: the page mirrors the model (see mirroring.js).
+export function mirrorAfterEachAction(sync) {
+  mirror = sync;
+}
 
 // A failure inside the module must not leave a silent page.
-function fail(error) {
+export function fail(error) {
   if (stopped) return;
   stopped = true;
   failure.hidden = false;
@@ -30,11 +39,11 @@ function fail(error) {
 }
 
 // Every event goes through here: the model acts, then the page mirrors it.
-function act(action) {
+export function act(action) {
   if (stopped || !model) return;
   try {
     action();
-    sync();
+    mirror();
   } catch (error) {
     fail(error);
   }
