@@ -71,6 +71,24 @@ test('captions, value fields, parked markers and the first focus are those of st
   await page.close();
 });
 
+test('every label\'s caption fits its box, the bandwidth titles on their two lines', async () => {
+  const { page, problems } = await openPage(browser);
+  // A pixel of room for the advance of the last glyph: "0.5" and "1.0" under
+  // the plot are 26 pixels of advance in 25, their ink well inside.
+  const cut = await page.$$eval('#Form1 > .label', (labels) => labels
+    .filter((e) => e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)
+    .map((e) => `${e.id} "${e.textContent}": ${e.scrollWidth} x ${e.scrollHeight} in ${e.clientWidth} x ${e.clientHeight}`));
+  assert.deepEqual(cut, []);
+  const lines = await page.$eval('#lblAt-5', (e) => {
+    const range = document.createRange();
+    range.selectNodeContents(e);
+    return new Set([...range.getClientRects()].map((r) => Math.round(r.top))).size;
+  });
+  assert.equal(lines, 2, '"Coherence Bandwidth (1/Delay Spread)" on two lines');
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
 test('Tab visits the 20 stops in the desktop window\'s order, Shift+Tab goes back', async () => {
   const { page } = await openPage(browser);
   const order = ['cmdGo-0', 'cmdSource-0', 'cmdSource-1', 'cmdSource-2', 'picIndividual',

@@ -3,7 +3,7 @@
 // (an aria-label unless the kind says otherwise). A new kind is one entry.
 import { SVG, setAttribute, setText } from './dom.js';
 import { ScrollBar } from './scroll_bar.js';
-import { act, model, px } from './view.js';
+import { act, flag, model, px } from './view.js';
 
 const BAR_ACTIONS = {
   hscFade: (value) => model.setFade(value),
@@ -42,25 +42,26 @@ export const CONTROL_KINDS = {
   // by its caption, as its text.
   label: {
     make(record) {
-      const element = document.createElement(record.statistic ? 'output' : 'div');
+      const statistic = flag(record, 'statistic');
+      const element = document.createElement(statistic ? 'output' : 'div');
       element.className = 'label';
       element.style.textAlign = record.align;
-      if (record.statistic) element.setAttribute('aria-live', 'off');
+      if (statistic) element.setAttribute('aria-live', 'off');
       return element;
     },
     mirror(element, record) {
       setText(element, record.caption);
-      element.classList.toggle('wraps', record.wraps);
+      element.classList.toggle('wraps', flag(record, 'wraps'));
     },
     name(element, record) {
-      if (record.statistic) setAttribute(element, 'aria-label', record.name);
+      if (flag(record, 'statistic')) setAttribute(element, 'aria-label', record.name);
     },
   },
   marker: {
     make: () => makeButton('marker'),
     mirror(element, record) {
       element.style.backgroundColor = record.backColour;
-      element.classList.toggle('on', record.on);
+      element.classList.toggle('on', flag(record, 'on'));
     },
   },
   button: {
@@ -118,7 +119,7 @@ export const CONTROL_KINDS = {
     make: () => document.createElementNS(SVG, 'path'),
     mirror(element, record) {
       setAttribute(element, 'fill', record.fillColour);
-      setAttribute(element, 'visibility', record.visible ? 'visible' : 'hidden');
+      setAttribute(element, 'visibility', flag(record, 'visible') ? 'visible' : 'hidden');
     },
   },
 };

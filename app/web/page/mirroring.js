@@ -7,14 +7,14 @@ import { place } from './elements.js';
 import { pendingMessages, showNextMessage } from './message_box.js';
 import { scheduleTick } from './timer.js';
 import { reachForFingers } from './touch_targets.js';
-import { elements, model, records, setRecords } from './view.js';
+import { elements, flag, model, records, setRecords } from './view.js';
 
 function mirrorControl(record) {
   const element = elements.get(record.id);
   const kind = kindOf(record);
   if (!kind.inDrawing) {
     place(element, record);
-    element.hidden = !record.visible;
+    element.hidden = !flag(record, 'visible');
     if ('enabled' in record) element.disabled = !record.enabled;
     if (kind.name) kind.name(element, record);
     else setAttribute(element, 'aria-label', record.name);
@@ -24,7 +24,7 @@ function mirrorControl(record) {
 }
 
 function mirrorLine(record) {
-  setAttribute(elements.get(record.id), 'visibility', record.visible ? 'visible' : 'hidden');
+  setAttribute(elements.get(record.id), 'visibility', flag(record, 'visible') ? 'visible' : 'hidden');
 }
 
 // The window's lines and frames as the device pixels its painter covers,

@@ -15,6 +15,14 @@ let mirror = () => {};
 
 export const px = (twips) => twips / records.twipsPerPixel;
 
+// A record's yes-or-no field, which must be there: a missing one would
+// silently read as no (or flip a class) instead of failing loudly.
+export function flag(record, name) {
+  const value = record[name];
+  if (typeof value !== 'boolean') throw new Error(`the record ${record.id} has no true or false ${name}`);
+  return value;
+}
+
 export function setModule(instance, madeModel) {
   Module = instance;
   model = madeModel;
