@@ -2,10 +2,12 @@
 // right-button drag reach the core and the widgets follow the records.
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QWindow>
 #include <QtTest/QTest>
 
 #include "app/qt/drag_outline.h"
+#include "app/qt/image_surface.h"
 #include "app/qt/marker_button.h"
 #include "paths/path_state.h"
 #include "tests/gui/window_fixture.h"
@@ -64,6 +66,62 @@ TEST_F(Form1Editing, RightDragThroughTheWindowTakesNoGrab) {
     EXPECT_FALSE(form().dragSource.has_value());
     EXPECT_EQ(window->marker(7)->geometry(), QRect(80, 124, 25, 25));
     EXPECT_FALSE(window->marker(7)->isDragging());
+}
+
+// A left click while the right button drags a marker changes nothing: the
+// drag goes on, and the right button's release drops the marker. The click
+// reaches the marker, which holds the pointer while a button is down, or,
+// once a popup has taken that hold, the widget under the pointer.
+TEST_F(Form1Editing, ALeftClickDuringARightDragNeitherDropsNorMovesTheMarker) {
+    MarkerButton* marker = window->marker(7);
+    auto* outline = window->findChild<DragOutline*>();
+    ASSERT_NE(outline, nullptr);
+    const auto stillDragged = [&](QPoint pointer, QRect before, float beforeLeft) {
+        EXPECT_EQ(form().dragSource, 7);
+        EXPECT_TRUE(marker->isDragging());
+        EXPECT_TRUE(outline->isVisible());
+        EXPECT_EQ(outline->geometry().center(), pointer);
+        EXPECT_EQ(marker->geometry(), before);
+        EXPECT_EQ(form().cmdSource[7].left, beforeLeft);
+    };
+    const auto dropped = [&](QRect at) {
+        EXPECT_FALSE(form().dragSource.has_value());
+        EXPECT_FALSE(marker->isDragging());
+        EXPECT_FALSE(outline->isVisible());
+        EXPECT_EQ(marker->geometry(), at);
+    };
+
+    {
+        SCOPED_TRACE("the click through the window, to the marker");
+        const QPoint grid(100, 133);  // twips (1500, 2000), as in the drop above
+        QWindow* handle = window->windowHandle();
+        QTest::mousePress(handle, Qt::RightButton, {}, QPoint(36, 272));
+        QTest::mouseMove(handle, grid);
+        QTest::mousePress(handle, Qt::LeftButton, {}, grid);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grid);
+        stillDragged(grid, QRect(24, 260, 25, 25), 360.0f);
+        QTest::mouseRelease(handle, Qt::RightButton, {}, grid);
+        dropped(QRect(80, 124, 25, 25));
+    }
+    {
+        // The events as they come once a popup opened mid-drag has taken the
+        // marker's hold on the pointer: to the widgets under it, here an eye
+        // box, which must not take the click, then the form.
+        SCOPED_TRACE("the click on another widget");
+        ImageSurface* eyes = window->surface(ControlKind::PicIndividual);
+        QSignalSpy eyeClicks(eyes, &ImageSurface::clicked);
+        const QPoint point(200, 100);
+        ASSERT_EQ(window->childAt(point), nullptr);  // the form's own surface
+        press(marker, Qt::RightButton);
+        moveTo(eyes, eyes->rect().center());
+        press(eyes, Qt::LeftButton);
+        release(eyes, Qt::LeftButton);
+        EXPECT_EQ(eyeClicks.count(), 0);
+        moveTo(window.get(), point);
+        stillDragged(point, QRect(80, 124, 25, 25), 1200.0f);
+        release(window.get(), Qt::RightButton, point);
+        dropped(QRect(184, 84, 25, 25));
+    }
 }
 
 TEST_F(Form1Editing, ReleaseOverALabelOrTheMarkerItselfChangesNothing) {

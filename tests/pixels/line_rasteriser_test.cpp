@@ -259,6 +259,25 @@ TEST(PixelSurface, ChangedRectanglesHoldEveryPixelDrawnAndClearWipesIt) {
     allowWideRegisters(true);
 }
 
+// The pixels of a box of 200 x 120 DIP at a ratio.
+struct Buffer {
+    explicit Buffer(double ratio)
+        : width(devicePixels(200, ratio)),
+          height(devicePixels(120, ratio)),
+          pixels(static_cast<std::size_t>(width * height)) {}
+    PixelTarget target() { return {pixels.data(), width, height, width}; }
+    int width, height;
+    std::vector<std::uint32_t> pixels;
+};
+
+// A trace from beyond the box's left edge to beyond its right one.
+std::vector<float> waveAcrossTheBox() {
+    std::vector<float> wave;
+    for (float x = -100; x < 3100; x += 40)
+        wave.insert(wave.end(), {x, 900 + 700 * std::sin(x / 300)});
+    return wave;
+}
+
 // A picture box moved to another pixel ratio (the page's form scaled or
 // zoomed, a window moved to another screen) shows just what it would had it
 // been drawn there, and a clear still wipes it all. A drawing too long to
@@ -266,20 +285,7 @@ TEST(PixelSurface, ChangedRectanglesHoldEveryPixelDrawnAndClearWipesIt) {
 TEST(PixelSurface, RebindShowsTheDrawingAsIfDrawnAtTheNewRatio) {
     const auto pack = [](Colour c) { return static_cast<std::uint32_t>(c); };
     constexpr Colour kPaleBackground = RGB(250, 250, 244);
-    constexpr int kDipWidth = 200;
-    constexpr int kDipHeight = 120;
-    struct Buffer {
-        explicit Buffer(double ratio)
-            : width(devicePixels(kDipWidth, ratio)),
-              height(devicePixels(kDipHeight, ratio)),
-              pixels(static_cast<std::size_t>(width * height)) {}
-        PixelTarget target() { return {pixels.data(), width, height, width}; }
-        int width, height;
-        std::vector<std::uint32_t> pixels;
-    };
-    std::vector<float> wave;
-    for (float x = -100; x < 3100; x += 40)
-        wave.insert(wave.end(), {x, 900 + 700 * std::sin(x / 300)});
+    const std::vector<float> wave = waveAcrossTheBox();
     const auto draw = [&](PixelSurface& surface) {
         surface.setColour(RGB(0, 0, 200));
         surface.line(0, 0, 3000, 1800);
@@ -332,6 +338,42 @@ TEST(PixelSurface, RebindShowsTheDrawingAsIfDrawnAtTheNewRatio) {
         ASSERT_TRUE(touches) << "column " << x;
         lastRows = rows;
     }
+}
+
+// An eye box gathers traces until its record overflows; a move to another
+// ratio then carries its pixels over. A click on the box (a clear) must
+// still wipe every one of them, and the drawing after it is kept afresh:
+// the next move shows it sharp, just as drawn at the new ratio.
+TEST(PixelSurface, ARecordThatOverflowedOnceIsSharpAgainAfterAClear) {
+    const auto pack = [](Colour c) { return static_cast<std::uint32_t>(c); };
+    const std::vector<float> wave = waveAcrossTheBox();
+    const auto drawAfterTheClear = [&](PixelSurface& surface) {
+        surface.setColour(RGB(0, 0, 200));
+        surface.polyline(wave);
+        surface.line(100, 1700, 2900, 100);
+    };
+
+    Buffer first(1.0), second(0.55), third(2.0), direct(2.0);
+    PixelSurface surface(pack);
+    surface.bind(first.target(), 1.0);
+    for (std::size_t floats = 0; floats <= DrawingRecord::kLimit; floats += wave.size()) {
+        surface.polyline(wave);
+    }
+    surface.rebind(second.target(), 0.55);
+    surface.clear();
+    surface.settle();
+    EXPECT_EQ(std::count(second.pixels.begin(), second.pixels.end(), pack(kWhite)),
+              static_cast<std::ptrdiff_t>(second.pixels.size()))
+        << "traces carried over outlive the clear";
+
+    drawAfterTheClear(surface);
+    surface.rebind(third.target(), 2.0);
+    surface.settle();
+    PixelSurface reference(pack);
+    reference.bind(direct.target(), 2.0);
+    drawAfterTheClear(reference);
+    reference.settle();
+    EXPECT_EQ(third.pixels, direct.pixels) << "carried over, not drawn again";
 }
 
 }  // namespace
