@@ -70,6 +70,7 @@ export function fitToWindow() {
   const { width: roomWidth, height: roomHeight } = room();
   setFormScale(filledScale(roomWidth, roomHeight) * magnification);
   form.style.zoom = String(formScale);
+  form.classList.toggle('scaled', formScale !== 1);
   // The stage is the form's box as shown, centred in the room while it fits;
   // whole pixels, so that no scroll bar shows at the filled size.
   const shownWidth = Math.floor(width * formScale);
