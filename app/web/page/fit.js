@@ -77,7 +77,9 @@ export function fitToWindow() {
   const shownHeight = Math.floor(height * formScale);
   stage.style.width = `${shownWidth}px`;
   stage.style.height = `${shownHeight}px`;
-  stage.style.marginTop = `${Math.max(0, Math.floor((roomHeight - shownHeight) / 2))}px`;
+  // An upright phone keeps the form just under its hint, as before.
+  const centring = turnHint.hidden ? Math.floor((roomHeight - shownHeight) / 2) : 0;
+  stage.style.marginTop = `${Math.max(0, centring)}px`;
 }
 
 function drawAtShownRatio() {
