@@ -128,7 +128,7 @@ test('a drop over a label, a picture box or outside the window changes nothing',
 });
 
 test('"Random" scatters every marker over the diagram, each time elsewhere', async () => {
-  const { page } = await openPage(browser);
+  const { page, problems } = await openPage(browser);
   await page.click('#cmdSource-7');
   await page.click('#cmdSource-7');
   const places = async () => {
@@ -139,6 +139,7 @@ test('"Random" scatters every marker over the diagram, each time elsewhere', asy
   const first = await places();
   await page.click('#cmdRand');
   const second = await places();
+  assert.deepEqual(problems, []);  // a page that stopped ignores every click
   assert.notDeepEqual(first, second);
   for (const [left, top] of [...first, ...second]) {
     assert.ok(left >= 540 && left <= 5220 && top >= 360 && top <= 3900, `${left}, ${top}`);

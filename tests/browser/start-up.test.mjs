@@ -38,7 +38,7 @@ test('the page opens as the desktop window: title, size, every control at Left/1
 });
 
 test('captions, value fields, parked markers and the first focus are those of start-up', async () => {
-  const { page } = await openPage(browser);
+  const { page, problems } = await openPage(browser);
   const text = (id) => page.$eval(`#${id}`, (e) => e.textContent.trim());
   const captions = { cmdRand: 'Random', 'cmdGo-0': 'Start', 'cmdGo-1': 'Reset', chkLinear: 'Log Plot',
     chkMemory: 'Memory', Label1: 'Delay', Label2: 'Power', 'lblAt-0': 'Frequency Response',
@@ -67,6 +67,7 @@ test('captions, value fields, parked markers and the first focus are those of st
   const lines = await page.$$eval('[id^="lneImpulse-"]', (ls) => ls.map((l) => l.getAttribute('visibility')));
   assert.deepEqual(lines, Array(8).fill('hidden'));
 
+  assert.deepEqual(problems, []);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdGo-0');
   await page.close();
 });

@@ -121,6 +121,10 @@ const X_BUTTONS = { left: 1, middle: 2, right: 3 };
 // X's wheel buttons: up, down, left, right; a notch is 120 of puppeteer's delta.
 const X_WHEEL = { up: 4, down: 5, left: 6, right: 7 };
 const WHEEL_NOTCH = 120;
+// How long an input may take to reach the page: under CI's load (two
+// browsers at once on two cores) WebKit's web process has been seen to
+// answer several seconds late.
+const INPUT_WAIT_MS = 20000;
 const X_MODIFIERS = { Control: 'ctrl', Shift: 'shift', Alt: 'alt' };
 
 // Runs in the page: a finger as pointer events, captured by the element it
@@ -217,7 +221,7 @@ export async function openPage(browser, { ratio, viewport }) {
     const before = await seen();
     await xdotool('mousemove', String(sx), String(sy));
     let now = before;
-    await waitFor(async () => (now = await seen()).pointermove > before.pointermove, 5000,
+    await waitFor(async () => (now = await seen()).pointermove > before.pointermove, INPUT_WAIT_MS,
       `the pointer at ${sx}, ${sy} on the X screen`);
     return now.at;
   };
@@ -255,7 +259,7 @@ export async function openPage(browser, { ratio, viewport }) {
             now = await seen();
             return now.pointermove > before.pointermove && Math.abs(now.at[0] - to.x) <= 1 &&
               Math.abs(now.at[1] - to.y) <= 1;
-          }, 5000, () => `the pointer moved to ${to.x}, ${to.y} (the page saw ${now.at})`);
+          }, INPUT_WAIT_MS, () => `the pointer moved to ${to.x}, ${to.y} (the page saw ${now.at})`);
         }
         at = to;
       }
@@ -271,7 +275,7 @@ export async function openPage(browser, { ratio, viewport }) {
       await waitFor(async () => {
         const now = await seen();
         return now[kind] > before[kind] || now.pointermove > before.pointermove;
-      }, 5000, `the ${button} button's ${action}`);
+      }, INPUT_WAIT_MS, `the ${button} button's ${action}`);
       // A context menu the page let through is MiniBrowser's own, which
       // takes every later input (headless Chromium and Firefox show none):
       // a user closes it with Escape.
@@ -297,7 +301,7 @@ export async function openPage(browser, { ratio, viewport }) {
         const before = await seen();
         await xdotool(...modifiers.flatMap((m) => ['keydown', m]), 'click', String(button),
           ...modifiers.flatMap((m) => ['keyup', m]));
-        await waitFor(async () => (await seen()).wheel > before.wheel, 5000, `the wheel's button ${button}`);
+        await waitFor(async () => (await seen()).wheel > before.wheel, INPUT_WAIT_MS, `the wheel's button ${button}`);
       }
     },
   };
