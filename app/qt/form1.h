@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/form.h"
+#include "app/form_changes.h"
 #include "app/qt/mirrored_strings.h"
 #include "app/qt/qt_message_box.h"
 #include "app/qt/window_drawing.h"
@@ -60,7 +61,8 @@ class Form1 : public QWidget {
     void applyTabOrder();
     // Names for assistive tools, set once; then the texts that follow the records.
     void nameControls();
-    void syncAccessibleTexts();
+    // The accessible texts of these controls (those the watch saw change).
+    void syncAccessibleTexts(const std::vector<ControlRef>& controls);
     void connectMarker(MarkerButton* button);
 
     void syncMarkers();
@@ -90,6 +92,7 @@ class Form1 : public QWidget {
     QTimer timer_;
     WindowDrawing painted_;
     MirroredStrings mirrored_;
+    FormWatch watch_;  // what changed since the last sync
     std::array<int, kPathCount> mirroredStack_{};
     bool shownOnce_ = false;
     bool iconRequested_ = false;

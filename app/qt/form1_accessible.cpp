@@ -133,11 +133,11 @@ void Form1::nameControls() {
     cmbSymbol_->view()->setAccessibleName(
         QString::fromStdString(accessibleTextOf(*form_, {ControlKind::CmbSymbol, 0}).name));
     dragOutline_->setAccessibleName(QString::fromUtf8(kDropPlaceName));
-    syncAccessibleTexts();
+    syncAccessibleTexts(allControls());
 }
 
-void Form1::syncAccessibleTexts() {
-    for (const ControlRef& control : allControls()) {
+void Form1::syncAccessibleTexts(const std::vector<ControlRef>& controls) {
+    for (const ControlRef& control : controls) {
         QWidget* widget = widgetFor(control);
         if (widget == nullptr) continue;
         const AccessibleText text = accessibleTextOf(*form_, control);

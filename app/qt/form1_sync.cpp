@@ -77,11 +77,14 @@ void Form1::syncFromCore() {
     if (mirrored_.changed(this, MirroredStrings::Role::Caption, form_->caption)) {
         setWindowTitle(QString::fromStdString(form_->caption));
     }
+    // The widgets a user moves are compared whole (a bar may stand where the
+    // core refused to go); the rest follows only what changed.
+    const FormChanges changes = watch_.take(*form_);
     syncMarkers();
     syncControls();
-    syncAccessibleTexts();
+    syncAccessibleTexts(changes.controls);
     syncTimer();
-    syncWindowDrawing();
+    if (!changes.drawing.empty()) syncWindowDrawing();
     for (ImageSurface* box : surfaces_) box->flush();
 }
 

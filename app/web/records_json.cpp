@@ -5,25 +5,14 @@
 #include <cstdint>
 
 #include "app/accessible_text.h"
+#include "app/control_fields.h"
 #include "app/json_writer.h"
 #include "paths/path_editing.h"
-#include "paths/path_state.h"
 
 namespace tarvel::web {
 namespace {
 
 using K = ControlKind;
-
-const char* alignName(Align align) {
-    switch (align) {
-        case Align::Right:
-            return "right";
-        case Align::Centre:
-            return "center";
-        default:
-            return "left";
-    }
-}
 
 // A record's single-precision number: positions and sizes in twips, font
 // sizes. Most are whole: those are written as they are, quicker than the
@@ -38,143 +27,28 @@ void writeFloat(JsonWriter& json, std::string_view name, float value) {
     }
 }
 
-void writeBox(JsonWriter& json, const Box& box) {
-    writeFloat(json, "left", box.left);
-    writeFloat(json, "top", box.top);
-    writeFloat(json, "width", box.width);
-    writeFloat(json, "height", box.height);
-}
+// The record fields of app/control_fields.h as JSON.
+struct JsonFields {
+    JsonWriter& json;
 
-void writeLine(JsonWriter& json, const std::string& id, const LineShape& line) {
-    json.beginObject();
-    json.stringField("id", id);
-    writeFloat(json, "x1", line.x1);
-    writeFloat(json, "y1", line.y1);
-    writeFloat(json, "x2", line.x2);
-    writeFloat(json, "y2", line.y2);
-    json.integerField("widthPx", line.widthPx);
-    json.booleanField("visible", line.visible);
-    json.endObject();
-}
-
-void writeShown(JsonWriter& json, bool visible, bool enabled) {
-    json.booleanField("visible", visible);
-    json.booleanField("enabled", enabled);
-}
-
-// A statistic is a value field that the analysis fills: its name is its
-// row's title, its description the figure with its unit.
-void writeLabel(JsonWriter& json, const Label& l, bool statistic) {
-    json.stringField("kind", "label");
-    writeBox(json, l);
-    json.stringField("caption", l.caption);
-    json.stringField("align", alignName(l.align));
-    writeFloat(json, "fontPt", l.fontPt);
-    json.booleanField("statistic", statistic);
-    json.booleanField("visible", l.visible);
-    json.booleanField("wraps", wraps(l));
-}
-
-void writeButton(JsonWriter& json, const CommandButton& b, const char* kind) {
-    json.stringField("kind", kind);
-    writeBox(json, b);
-    json.stringField("caption", b.caption);
-    writeFloat(json, "fontPt", b.fontPt);
-    json.stringField("backColour", toHex(b.backColour));
-    json.stringField("tag", b.tag);
-    writeShown(json, b.visible, b.enabled);
-}
-
-void writeMarker(JsonWriter& json, const Form& form, int index) {
-    writeButton(json, form.cmdSource[static_cast<std::size_t>(index)], "marker");
-    json.booleanField("on", isPathOn(form, index));
-}
-
-void writeBar(JsonWriter& json, const ScrollBar& s) {
-    json.stringField("kind", s.vertical ? "vbar" : "hbar");
-    writeBox(json, s);
-    json.integerField("min", s.min);
-    json.integerField("max", s.max);
-    json.integerField("value", s.value);
-    json.integerField("smallChange", s.smallChange);
-    json.integerField("largeChange", s.largeChange);
-    json.booleanField("tracking", s.tracking);
-    writeShown(json, s.visible, s.enabled);
-}
-
-void writeToggle(JsonWriter& json, const CheckBox& c) {
-    json.stringField("kind", "toggle");
-    writeBox(json, c);
-    json.stringField("caption", c.caption);
-    writeFloat(json, "fontPt", c.fontPt);
-    json.integerField("value", c.value);
-    json.stringField("captionColour", c.captionColour ? toHex(*c.captionColour) : "");
-    writeShown(json, c.visible, c.enabled);
-}
-
-void writeList(JsonWriter& json, const ComboBox& list) {
-    json.stringField("kind", "list");
-    writeBox(json, list);
-    json.key("items");
-    json.beginArray();
-    for (const std::string& item : list.items) json.string(item);
-    json.endArray();
-    json.stringField("text", list.text);
-    json.integerField("listIndex", list.listIndex);
-    writeFloat(json, "fontPt", list.fontPt);
-    writeShown(json, list.visible, list.enabled);
-}
-
-void writeImage(JsonWriter& json, const ImageBox& image) {
-    json.stringField("kind", "image");
-    writeBox(json, image);
-    json.booleanField("visible", image.visible);
-}
-
-void writePicture(JsonWriter& json, const Form& form, ControlKind kind) {
-    const PictureBox& p = form.picture(kind);
-    json.stringField("kind", "picture");
-    writeBox(json, p);
-    writeFloat(json, "innerWidth", p.innerWidth());
-    writeFloat(json, "innerHeight", p.innerHeight());
-    json.booleanField("visible", p.visible);
-    json.integerField("surface", pictureNumber(kind));
-}
-
-// The fields of a control's kind.
-void writeKindFields(JsonWriter& json, const Form& form, ControlRef control) {
-    const auto i = static_cast<std::size_t>(control.index);
-    switch (control.kind) {
-        case K::Label1:
-            return writeLabel(json, form.label1, false);
-        case K::Label2:
-            return writeLabel(json, form.label2, false);
-        case K::LblAt:
-            return writeLabel(json, form.lblAt[i], statisticsRowOf(control.index) != nullptr);
-        case K::CmdSource:
-            return writeMarker(json, form, control.index);
-        case K::CmdRand:
-            return writeButton(json, form.cmdRand, "button");
-        case K::CmdGo:
-            return writeButton(json, form.cmdGo[i], "button");
-        case K::HscFade:
-            return writeBar(json, form.hscFade);
-        case K::VscSpectrumRange:
-            return writeBar(json, form.vscSpectrumRange);
-        case K::ChkLinear:
-            return writeToggle(json, form.chkLinear);
-        case K::ChkMemory:
-            return writeToggle(json, form.chkMemory);
-        case K::CmbSymbol:
-            return writeList(json, form.cmbSymbol);
-        case K::ImgZelm:
-            return writeImage(json, form.imgZelm);
-        case K::PicIndividual:
-        case K::PicCombo:
-        case K::PicSumGraph:
-        case K::PicSpectrum:
-            return writePicture(json, form, control.kind);
+    void text(const char* name, std::string_view value) { json.stringField(name, value); }
+    void number(const char* name, float value) { writeFloat(json, name, value); }
+    void integer(const char* name, std::int64_t value) { json.integerField(name, value); }
+    void flag(const char* name, bool value) { json.booleanField(name, value); }
+    void texts(const char* name, const std::vector<std::string>& items) {
+        json.key(name);
+        json.beginArray();
+        for (const std::string& item : items) json.string(item);
+        json.endArray();
     }
+};
+
+void writeLine(JsonWriter& json, DrawingRef item, const LineShape& line) {
+    JsonFields fields{json};
+    json.beginObject();
+    json.stringField("id", drawingId(item));
+    visitLine(fields, line);
+    json.endObject();
 }
 
 // The fields every control has, then those of its kind.
@@ -184,7 +58,8 @@ void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
     json.stringField("id", controlId(control));
     json.stringField("name", text.name);
     json.stringField("description", text.description);
-    writeKindFields(json, form, control);
+    JsonFields fields{json};
+    visitKindFields(fields, form, control);
     json.endObject();
 }
 
@@ -201,14 +76,34 @@ void writeUnits(JsonWriter& json) {
 }
 
 void writeFrame(JsonWriter& json, const Form& form, int i) {
-    const FilledShape& frame = form.cmdShape[static_cast<std::size_t>(i)];
+    JsonFields fields{json};
     json.beginObject();
     json.stringField("id", drawingId({DrawingKind::Frame, i}));
-    json.stringField("kind", "frame");
-    writeBox(json, frame);
-    json.stringField("fillColour", toHex(frame.fillColour));
-    json.booleanField("visible", frame.visible);
+    visitFrame(fields, form.cmdShape[static_cast<std::size_t>(i)]);
     json.endObject();
+}
+
+void writeTimer(JsonWriter& json, const Timer& timer) {
+    json.key("timer");
+    json.beginObject();
+    json.booleanField("enabled", timer.enabled);
+    json.integerField("intervalMs", timer.intervalMs);
+    json.endObject();
+}
+
+void writeMarkerStack(JsonWriter& json, const Form& form) {
+    json.key("markerStack");
+    json.beginArray();
+    for (const int index : form.markerStack) json.integer(index);
+    json.endArray();
+}
+
+// A line of the drawing, or a frame (which the page keeps with the controls).
+void writeDrawingRecord(JsonWriter& json, const Form& form, DrawingRef item) {
+    if (item.kind == DrawingKind::Frame) return writeFrame(json, form, item.index);
+    const auto i = static_cast<std::size_t>(item.index);
+    writeLine(json, item,
+              item.kind == DrawingKind::Axis ? form.axis(item.index) : form.lneImpulse[i]);
 }
 
 }  // namespace
@@ -272,11 +167,7 @@ std::string recordsJson(const Form& form) {
     writeFloat(json, "clientWidth", form.clientWidth);
     writeFloat(json, "clientHeight", form.clientHeight);
     json.stringField("backColour", toHex(form.backColour));
-    json.key("timer");
-    json.beginObject();
-    json.booleanField("enabled", form.timer1.enabled);
-    json.integerField("intervalMs", form.timer1.intervalMs);
-    json.endObject();
+    writeTimer(json, form.timer1);
     json.integerField("dragSource", form.dragSource.value_or(-1));
     json.stringField("dropPlaceName", kDropPlaceName);
     writeUnits(json);
@@ -285,18 +176,13 @@ std::string recordsJson(const Form& form) {
     json.beginArray();
     for (const ControlRef& control : form.tabOrder) json.string(controlId(control));
     json.endArray();
-    json.key("markerStack");
-    json.beginArray();
-    for (const int index : form.markerStack) json.integer(index);
-    json.endArray();
+    writeMarkerStack(json, form);
 
     json.key("lines");
     json.beginArray();
-    for (int a = 0; a < kAxisCount; ++a)
-        writeLine(json, drawingId({DrawingKind::Axis, a}), form.axis(a));
+    for (int a = 0; a < kAxisCount; ++a) writeLine(json, {DrawingKind::Axis, a}, form.axis(a));
     for (int i = 0; i < kPathCount; ++i)
-        writeLine(json, drawingId({DrawingKind::Impulse, i}),
-                  form.lneImpulse[static_cast<std::size_t>(i)]);
+        writeLine(json, {DrawingKind::Impulse, i}, form.lneImpulse[static_cast<std::size_t>(i)]);
     json.endArray();
     json.key("drawingOrder");
     json.beginArray();
@@ -307,6 +193,40 @@ std::string recordsJson(const Form& form) {
     json.beginArray();
     for (const ControlRef& control : allControls()) writeControl(json, form, control);
     for (int i = 0; i < kPathCount; ++i) writeFrame(json, form, i);
+    json.endArray();
+    json.endObject();
+    return json.text();
+}
+
+}  // namespace tarvel::web
+
+namespace tarvel::web {
+
+std::string changesJson(const Form& form, const FormChanges& changes,
+                        const std::vector<RasteredItem>& drawn, double ratio) {
+    JsonWriter json;
+    json.beginObject();
+    json.key("controls");
+    json.beginArray();
+    for (const ControlRef& control : changes.controls) writeControl(json, form, control);
+    for (const DrawingRef& item : changes.drawing) {
+        if (item.kind == DrawingKind::Frame) writeDrawingRecord(json, form, item);
+    }
+    json.endArray();
+    json.key("lines");
+    json.beginArray();
+    for (const DrawingRef& item : changes.drawing) {
+        if (item.kind != DrawingKind::Frame) writeDrawingRecord(json, form, item);
+    }
+    json.endArray();
+    json.key("drawing");
+    writeRasteredItems(json, drawn, ratio);
+    if (changes.stacking) writeMarkerStack(json, form);
+    if (changes.timer) writeTimer(json, form.timer1);
+    json.integerField("dragSource", form.dragSource.value_or(-1));
+    json.key("messages");
+    json.beginArray();
+    for (const std::string& text : changes.messages) json.string(text);
     json.endArray();
     json.endObject();
     return json.text();

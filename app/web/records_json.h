@@ -17,11 +17,21 @@
 #include <string>
 
 #include "app/form.h"
+#include "app/form_changes.h"
+#include "app/web/window_raster.h"
 
 namespace tarvel::web {
 
 std::string controlId(ControlRef control);
 std::string drawingId(DrawingRef item);
 std::string recordsJson(const Form& form);
+
+// Only what changed, as JSON: controls [the changed controls' and frames'
+// records, as in recordsJson], lines [the changed lines' records], drawing
+// {ratio, items: [{id, rects}]} (the changed items of the window's drawing,
+// `drawn`, in device pixels), markerStack and timer when they changed,
+// dragSource, and messages [texts shown since, oldest first].
+std::string changesJson(const Form& form, const FormChanges& changes,
+                        const std::vector<RasteredItem>& drawn, double ratio);
 
 }  // namespace tarvel::web

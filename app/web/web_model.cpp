@@ -6,7 +6,6 @@
 
 #include "animation/timer_tick.h"
 #include "app/form_load.h"
-#include "app/json_writer.h"
 #include "app/user_actions.h"
 #include "app/web/records_json.h"
 #include "app/web/window_raster.h"
@@ -47,6 +46,7 @@ bool WebModel::setPixelRatio(double ratio) {
     for (std::size_t k = 0; k < kSurfaceCount; ++k) {
         surfaces_[k]->setRatio(form_->picture(kPictureKinds[k]), ratio);
     }
+    watch_.forgetDrawing();  // the window's lines cover other device pixels now
     return true;
 }
 
@@ -109,17 +109,13 @@ std::string WebModel::records() const {
     return recordsJson(*form_);
 }
 
-std::string WebModel::windowDrawing() const {
-    return windowDrawingJson(*form_, pixelRatio());
-}
-
-std::string WebModel::takeMessages() {
-    JsonWriter json;
-    json.beginArray();
-    for (; messagesTaken_ < form_->messages.size(); ++messagesTaken_)
-        json.string(form_->messages[messagesTaken_]);
-    json.endArray();
-    return json.text();
+std::string WebModel::changes() {
+    const FormChanges changes = watch_.take(*form_);
+    std::vector<RasteredItem> drawn;
+    drawn.reserve(changes.drawing.size());
+    for (const DrawingRef& item : changes.drawing)
+        drawn.push_back(rasterItem(*form_, item, pixelRatio()));
+    return changesJson(*form_, changes, drawn, pixelRatio());
 }
 
 // The page reads any surface number here; it may only index our own four.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/form.h"
+#include "app/form_changes.h"
 #include "app/web/web_surface.h"
 
 namespace tarvel::web {
@@ -58,11 +59,12 @@ class WebModel {
 
     // Every control's record, as JSON (see records_json.h).
     std::string records() const;
-    // The window's own drawing in device pixels at the picture boxes' ratio,
-    // as JSON (see window_raster.h).
-    std::string windowDrawing() const;
-    // The messages shown since the last call, as a JSON array of texts.
-    std::string takeMessages();
+    // What changed since the last call (at the first, everything), as JSON
+    // (see changesJson in records_json.h): the records of the controls and
+    // lines that changed, their drawing in device pixels at the picture
+    // boxes' ratio (all of it after a change of ratio), and the messages
+    // shown meanwhile.
+    std::string changes();
 
     int surfaceWidth(int surface) const;
     int surfaceHeight(int surface) const;
@@ -74,7 +76,7 @@ class WebModel {
 
     std::unique_ptr<Form> form_;
     std::array<std::unique_ptr<WebSurface>, kSurfaceCount> surfaces_;
-    std::size_t messagesTaken_ = 0;
+    FormWatch watch_;
 };
 
 }  // namespace tarvel::web

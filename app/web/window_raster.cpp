@@ -289,32 +289,31 @@ std::vector<PixelRect> rasterLine(double x1, double y1, double x2, double y2, in
     return spans.rects();
 }
 
+RasteredItem rasterItem(const Form& form, DrawingRef item, double ratio) {
+    const auto i = static_cast<std::size_t>(item.index);
+    switch (item.kind) {
+        case DrawingKind::Axis:
+            return {item, rasterShape(form.axis(item.index), ratio)};
+        case DrawingKind::Frame:
+            return {item, rasterShape(form.cmdShape[i], ratio)};
+        case DrawingKind::Impulse:
+            return {item, rasterShape(form.lneImpulse[i], ratio)};
+    }
+    return {item, {}};
+}
+
 std::vector<RasteredItem> rasterWindowDrawing(const Form& form, double ratio) {
     std::vector<RasteredItem> items;
-    for (const DrawingRef& item : kDrawingOrder) {
-        const auto i = static_cast<std::size_t>(item.index);
-        switch (item.kind) {
-            case DrawingKind::Axis:
-                items.push_back({item, rasterShape(form.axis(item.index), ratio)});
-                break;
-            case DrawingKind::Frame:
-                items.push_back({item, rasterShape(form.cmdShape[i], ratio)});
-                break;
-            case DrawingKind::Impulse:
-                items.push_back({item, rasterShape(form.lneImpulse[i], ratio)});
-                break;
-        }
-    }
+    for (const DrawingRef& item : kDrawingOrder) items.push_back(rasterItem(form, item, ratio));
     return items;
 }
 
-std::string windowDrawingJson(const Form& form, double ratio) {
-    JsonWriter json;
+void writeRasteredItems(JsonWriter& json, const std::vector<RasteredItem>& items, double ratio) {
     json.beginObject();
     json.numberField("ratio", ratio);
     json.key("items");
     json.beginArray();
-    for (const RasteredItem& item : rasterWindowDrawing(form, ratio)) {
+    for (const RasteredItem& item : items) {
         json.beginObject();
         json.stringField("id", drawingId(item.item));
         json.key("rects");
@@ -327,6 +326,11 @@ std::string windowDrawingJson(const Form& form, double ratio) {
     }
     json.endArray();
     json.endObject();
+}
+
+std::string windowDrawingJson(const Form& form, double ratio) {
+    JsonWriter json;
+    writeRasteredItems(json, rasterWindowDrawing(form, ratio), ratio);
     return json.text();
 }
 

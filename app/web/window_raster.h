@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "app/json_writer.h"
 
 namespace tarvel::web {
 
@@ -40,11 +41,16 @@ struct RasteredItem {
 std::vector<PixelRect> rasterLine(double x1, double y1, double x2, double y2, int width,
                                   double ratio);
 
+// One item of the window's drawing.
+RasteredItem rasterItem(const Form& form, DrawingRef item, double ratio);
 // Every item of the window's drawing in the core's drawing order.
 std::vector<RasteredItem> rasterWindowDrawing(const Form& form, double ratio);
 
-// As JSON for the page: {"ratio": r, "items": [{"id": "Line1", "rects":
-// [x, y, width, height, ...]}, ...]} in device pixels, bottom first.
+// Items as JSON for the page: {"ratio": r, "items": [{"id": "Line1", "rects":
+// [x, y, width, height, ...]}, ...]} in device pixels, in the order given.
+void writeRasteredItems(JsonWriter& json, const std::vector<RasteredItem>& items, double ratio);
+
+// Every item as JSON for the page, bottom first.
 std::string windowDrawingJson(const Form& form, double ratio);
 
 }  // namespace tarvel::web

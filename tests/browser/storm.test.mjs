@@ -106,6 +106,11 @@ test(`${DOM_EVENTS} random DOM events and ${ACTIONS} real inputs leave the page 
       }
       assert.deepEqual(markersOutOfBounds(await records(page)), [], `after ${n} actions`);
       assert.deepEqual(problems, [], `after ${n} actions`);
+      // The page mirrors only what the model says changed: its records must
+      // still be the model's whole records.
+      const [mirrored, whole] = await page.evaluate(() =>
+        [window.tarvelDemo.records(), JSON.parse(window.tarvelDemo.model.records())]);
+      assert.deepEqual(mirrored, whole, `the page's records after ${n} actions`);
     }
   }
   await page.click('#cmdGo-1');

@@ -1,4 +1,6 @@
-// Mirroring the records into the elements after every event and tick.
+// Mirroring the model into the elements after every event and tick: the
+// model says what changed since the page last looked, and only that is
+// touched.
 import { copySurfaces } from './canvases.js';
 import { kindOf } from './control_kinds.js';
 import { setAttribute } from './dom.js';
@@ -7,7 +9,7 @@ import { place } from './elements.js';
 import { pendingMessages, showNextMessage } from './message_box.js';
 import { scheduleTick } from './timer.js';
 import { reachForFingers } from './touch_targets.js';
-import { elements, flag, model, records, setRecords } from './view.js';
+import { elements, flag, model, records } from './view.js';
 
 function mirrorControl(record) {
   const element = elements.get(record.id);
@@ -31,10 +33,7 @@ function mirrorLine(record) {
 // which the model works out as the desktop's engine paints them: a browser
 // would round a line's ends and edges its own way. Rectangles on whole
 // device pixels come out alike in every engine.
-let drawnRatio = 0;
-function drawWindow() {
-  const { ratio, items } = JSON.parse(model.windowDrawing());
-  drawnRatio = ratio;
+function drawWindow({ ratio, items }) {
   for (const { id, rects } of items) {
     let outline = '';
     for (let k = 0; k < rects.length; k += 4) {
@@ -45,41 +44,58 @@ function drawWindow() {
   }
 }
 
-// What each element last mirrored: an unchanged record touches nothing.
-const mirrored = new Map();
-function changed(record) {
-  const text = JSON.stringify(record);
-  if (mirrored.get(record.id) === text) return false;
-  mirrored.set(record.id, text);
-  return true;
+// Where each record lies in the page's records, by its id.
+const places = new Map();
+function placeOf(list, id) {
+  if (!places.has(id)) list.forEach((record, k) => places.set(record.id, k));
+  if (!places.has(id)) throw new Error(`the model changed ${id}, which the page has no record of`);
+  return places.get(id);
 }
 
-// The records into the elements, the pictures left as they are.
-export function mirrorRecords() {
-  setRecords(JSON.parse(model.records()));
-  let drawingChanged = model.pixelRatio() !== drawnRatio;
-  for (const record of records.controls) {
-    if (!changed(record)) continue;
-    mirrorControl(record);
-    drawingChanged = drawingChanged || kindOf(record).inDrawing === true;
-  }
-  for (const record of records.lines) {
-    if (!changed(record)) continue;
-    mirrorLine(record);
-    drawingChanged = true;
-  }
-  if (drawingChanged) drawWindow();
+// A changed record into the page's records (what tests and the other parts
+// read); true when it moved, resized, showed or hid.
+function keep(list, record) {
+  const k = placeOf(list, record.id);
+  const old = list[k];
+  list[k] = record;
+  return ['left', 'top', 'width', 'height', 'visible'].some((field) => old[field] !== record[field]);
+}
+
+function stackMarkers() {
   records.markerStack.forEach((index, depth) => {
     elements.get(`cmdSource-${index}`).style.zIndex = String(10 + depth);
   });
 }
 
+// What changed in the model since the last look into the elements, the
+// pictures left as they are. True when a control moved, resized, showed or
+// hid.
+export function mirrorRecords() {
+  const changes = JSON.parse(model.changes());
+  let placesChanged = false;
+  for (const record of changes.controls) {
+    placesChanged = keep(records.controls, record) || placesChanged;
+    mirrorControl(record);
+  }
+  for (const record of changes.lines) {
+    keep(records.lines, record);
+    mirrorLine(record);
+  }
+  drawWindow(changes.drawing);
+  if (changes.markerStack) {
+    records.markerStack = changes.markerStack;
+    stackMarkers();
+  }
+  if (changes.timer) records.timer = changes.timer;
+  records.dragSource = changes.dragSource;
+  pendingMessages.push(...changes.messages);
+  return placesChanged;
+}
+
 export function sync() {
-  mirrorRecords();
-  reachForFingers();
+  if (mirrorRecords()) reachForFingers();
   copySurfaces();
   if (drag && elements.get(`cmdSource-${drag.index}`).hidden) endDrag(null);
-  for (const text of JSON.parse(model.takeMessages())) pendingMessages.push(text);
   showNextMessage();
   scheduleTick();
 }

@@ -8,6 +8,7 @@ import { connectEvents } from './events.js';
 import { fitToWindow } from './fit.js';
 import { mirrorRecords, sync } from './mirroring.js';
 import { shownPixelRatio } from './scale.js';
+import { reachForFingers } from './touch_targets.js';
 import {
   act, elements, fail, mirrorAfterEachAction, model, records, setModule, setRecords,
 } from './view.js';
@@ -26,6 +27,7 @@ async function start(instance) {
   connectEvents();
   await nextTask();
   mirrorRecords();
+  reachForFingers();
   performance.mark('tarvel-controls');
   await nextTask();
   if (model.setPixelRatio(shownPixelRatio())) resizeSurfaces();
