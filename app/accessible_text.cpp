@@ -1,5 +1,6 @@
 #include "app/accessible_text.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "paths/diagram_geometry.h"
@@ -8,8 +9,21 @@
 namespace tarvel {
 namespace {
 
-// Two decimals; a value that rounds to zero reads "0.00", never "-0.00".
+// Two decimals, as "%.2f" writes them: the exact binary value rounded, a
+// half to even. A value that rounds to zero reads "0.00", never "-0.00".
+// Scaled by 100 in double precision the value is close enough to decide,
+// except within a hair of a half, which printf decides; printf is slow in
+// the web build, where its long double is done in software, and markers
+// are described at every look.
 std::string twoDecimals(double value) {
+    const double scaled = value * 100;
+    if (std::fabs(scaled) < 1e9 && std::fabs(scaled - std::floor(scaled) - 0.5) > 1e-6) {
+        const long long hundredths = std::llround(scaled);
+        const long long magnitude = hundredths < 0 ? -hundredths : hundredths;
+        const std::string cents = std::to_string(magnitude % 100);
+        return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + "." +
+               (cents.size() == 1 ? "0" : "") + cents;
+    }
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", value);
     std::string result(text);

@@ -171,11 +171,11 @@ void visitLine(Fields& f, const LineShape& line) {
     f.flag("visible", line.visible);
 }
 
-// A path's frame, drawn on the window's surface.
+// A path's frame, drawn on the window's surface. Where it lies reaches a
+// view as the drawing's pixels, not as fields.
 template <typename Fields>
 void visitFrame(Fields& f, const FilledShape& frame) {
     f.text("kind", "frame");
-    visitBox(f, frame);
     f.text("fillColour", toHex(frame.fillColour));
     f.flag("visible", frame.visible);
 }

@@ -53,6 +53,7 @@ void drawingBytes(const Form& form, DrawingRef item, std::string& bytes) {
             break;
         case DrawingKind::Frame:
             visitFrame(fields, form.cmdShape[i]);
+            visitBox(fields, form.cmdShape[i]);
             break;
     }
 }

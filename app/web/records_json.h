@@ -10,7 +10,8 @@
 //   where kind is label, marker, frame, button, toggle, hbar, vbar, list,
 //   image or picture, each with the fields of its record: a label also has
 //   wraps, a marker on (its path switched on), a picture surface (its number
-//   in the model). Positions are twips; colours "#rrggbb". A control's id is
+//   in the model); a frame has only its fillColour and visible, its place
+//   being in the drawing's pixels. Positions are twips; colours "#rrggbb". A control's id is
 //   its name in the core: "cmdSource-3", "lblAt-19", "cmdRand", "picSpectrum";
 //   a line's or frame's "Line2", "lneImpulse-3", "cmdShape-3".
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
+#include <string>
 
 namespace tarvel {
 namespace {
@@ -32,6 +34,25 @@ TEST(AccessibleText, DescriptionReadsStateDelayAndPowerFromThePlace) {
 TEST(AccessibleText, PlacesJustOutsideTheLimitsNeverReadMinusZero) {
     EXPECT_EQ(markerAccessibleDescription(true, 359, 3901),
               "on, delay 0.00 \u00b5s, relative power 0.00");
+}
+
+// The figures are worked out without printf; they must read as "%.2f"
+// writes them at every place a marker can take, halves included
+// (30 twips of delay are exactly 0.025 µs).
+TEST(AccessibleText, FiguresReadAsPrintfWritesThemEverywhere) {
+    const auto printed = [](double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", value);
+        return std::string(text) == "-0.00" ? std::string("0.00") : std::string(text);
+    };
+    for (int quarters = -4000; quarters <= 64000; ++quarters) {
+        const float place = static_cast<float>(quarters) / 4;
+        const double delay = static_cast<double>(place - 360) / 1200;
+        const double power = static_cast<double>(3900 - place) / 3540;
+        const std::string expected =
+            "on, delay " + printed(delay) + " \u00b5s, relative power " + printed(power);
+        ASSERT_EQ(markerAccessibleDescription(true, place, place), expected) << place;
+    }
 }
 
 TEST(AccessibleText, ValueFieldsPairEachFigureWithItsRowTitleAndUnit) {

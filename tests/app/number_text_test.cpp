@@ -91,6 +91,13 @@ std::vector<Number> testValues(std::mt19937_64& random) {
     for (int power = -30; power <= 30; ++power) {
         values.push_back(static_cast<Number>(std::pow(10.0, power)));
     }
+    // Quarters, which are written without the general search, up to where
+    // it takes over again.
+    for (int quarters = -4000; quarters <= 4000; ++quarters) values.push_back(n(quarters / 4.0));
+    for (const double edge : {1048575.75, 1048576.25, 1048576.5, 524287.75, 0.25, 1e-300}) {
+        values.push_back(n(edge));
+        values.push_back(n(-edge));
+    }
     for (int i = 0; i < 20000; ++i) {
         const auto bits = static_cast<Bits>(random());
         Number value;
