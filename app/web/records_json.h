@@ -16,12 +16,14 @@
 
 #include <string>
 
+#include "app/control_table.h"
 #include "app/form.h"
 
 namespace tarvel::web {
 
-std::string controlId(ControlRef control);
-std::string drawingId(DrawingRef item);
+// The ids are the control table's.
+using tarvel::controlId;
+using tarvel::drawingId;
 std::string recordsJson(const Form& form);
 
 }  // namespace tarvel::web
