@@ -31,7 +31,7 @@ double numericValue(const std::string& text) {
 }  // namespace
 
 void cmdGo_Click(Form& form, int index) {
-    if (index == 0) {
+    if (index == kGoStart) {
         form.timer1.enabled = true;
         return;
     }

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "app/control_table.h"
+
 namespace tarvel {
 namespace {
 
@@ -18,38 +20,21 @@ bool insideClientArea(const Form& form, float x, float y) {
 }  // namespace
 
 std::optional<ControlRef> controlAt(const Form& form, float x, float y) {
-    using K = ControlKind;
     if (!insideClientArea(form, x, y)) return std::nullopt;
 
     // The markers were brought to the front last of all.
     for (auto it = form.markerStack.rbegin(); it != form.markerStack.rend(); ++it) {
         if (catches(form.cmdSource[static_cast<std::size_t>(*it)], x, y)) {
-            return ControlRef{K::CmdSource, *it};
+            return ControlRef{ControlKind::CmdSource, *it};
         }
     }
-
-    if (catches(form.cmdRand, x, y)) return ControlRef{K::CmdRand};
-    for (int g = 0; g < static_cast<int>(form.cmdGo.size()); ++g) {
-        if (catches(form.cmdGo[static_cast<std::size_t>(g)], x, y)) return ControlRef{K::CmdGo, g};
+    // Every other control as the table stacks it, top first.
+    const std::span<const ControlEntry> table = controlTable();
+    for (auto it = table.rbegin(); it != table.rend(); ++it) {
+        if (it->control.kind == ControlKind::CmdSource) continue;
+        const ControlPlace place = it->place(form, it->control.index);
+        if (place.visible && place.box.contains(x, y)) return it->control;
     }
-    // The toggles sit on the spectrum plot's top edge, the range bar at its right.
-    if (catches(form.chkLinear, x, y)) return ControlRef{K::ChkLinear};
-    if (catches(form.chkMemory, x, y)) return ControlRef{K::ChkMemory};
-    if (catches(form.hscFade, x, y)) return ControlRef{K::HscFade};
-    if (catches(form.vscSpectrumRange, x, y)) return ControlRef{K::VscSpectrumRange};
-    if (catches(form.cmbSymbol, x, y)) return ControlRef{K::CmbSymbol};
-    if (catches(form.picIndividual, x, y)) return ControlRef{K::PicIndividual};
-    if (catches(form.picCombo, x, y)) return ControlRef{K::PicCombo};
-    if (catches(form.picSumGraph, x, y)) return ControlRef{K::PicSumGraph};
-    if (catches(form.picSpectrum, x, y)) return ControlRef{K::PicSpectrum};
-
-    // Labels and the logo lie beneath every other control.
-    if (catches(form.label1, x, y)) return ControlRef{K::Label1};
-    if (catches(form.label2, x, y)) return ControlRef{K::Label2};
-    for (int i = 0; i < kLabelCount; ++i) {
-        if (catches(form.lblAt[static_cast<std::size_t>(i)], x, y)) return ControlRef{K::LblAt, i};
-    }
-    if (catches(form.imgZelm, x, y)) return ControlRef{K::ImgZelm};
     return std::nullopt;
 }
 

@@ -11,9 +11,9 @@ namespace tarvel {
 
 // The topmost visible control at (x, y) twips, or none when no control is
 // there: the point lies on the window's own surface or outside the client area.
-// Stacking, top first: the markers (the last of form.markerStack on top), the
-// buttons, check boxes, scroll bars, the combo box, the picture boxes, and
-// under them the labels and the logo.
+// Stacking, top first: the markers (the last of form.markerStack on top),
+// then every other control as the control table stacks it, as the window
+// does.
 std::optional<ControlRef> controlAt(const Form& form, float x, float y);
 
 // True when a drop at (x, y) lands on the window's own surface: inside the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/control_table.h"
 #include "paths/diagram_geometry.h"
 
 namespace tarvel {
@@ -116,10 +117,10 @@ void placeAnimationControls(Form& form) {
     fade.smallChange = 1;
     fade.largeChange = 2;
 
-    for (std::size_t g = 0; g < 2; ++g) {
-        CommandButton& go = form.cmdGo[g];
-        go = placed<CommandButton>(g == 0 ? 1620 : 2880, 8700, 1275, 495);
-        go.caption = g == 0 ? "Start" : "Reset";
+    for (int g = 0; g < kGoCount; ++g) {
+        CommandButton& go = form.cmdGo[static_cast<std::size_t>(g)];
+        go = placed<CommandButton>(g == kGoStart ? 1620 : 2880, 8700, 1275, 495);
+        go.caption = g == kGoStart ? "Start" : "Reset";
         go.fontPt = 18;
         go.backColour = form.backColour;
     }
@@ -177,23 +178,23 @@ Form::Form(Colour faceColour) : caption(kApplicationTitle), backColour(faceColou
     placeAnimationControls(*this);
     placePlots(*this);
 
-    using K = ControlKind;
-    tabOrder = {{K::CmdGo, 0},     {K::CmdSource, 0},        {K::CmdSource, 1},
-                {K::CmdSource, 2}, {K::PicIndividual, 0},    {K::PicSumGraph, 0},
-                {K::CmdSource, 3}, {K::CmdSource, 4},        {K::CmdSource, 5},
-                {K::CmdSource, 6}, {K::CmdSource, 7},        {K::HscFade, 0},
-                {K::CmdGo, 1},     {K::CmbSymbol, 0},        {K::PicSpectrum, 0},
-                {K::PicCombo, 0},  {K::VscSpectrumRange, 0}, {K::ChkMemory, 0},
-                {K::ChkLinear, 0}, {K::CmdRand, 0}};
+    tabOrder = tabOrderOfTable();
 }
 
 std::vector<ControlRef> allControls() {
     using K = ControlKind;
-    std::vector<ControlRef> controls{
-        {K::Label1, 0},      {K::Label2, 0},        {K::CmdRand, 0},          {K::CmdGo, 0},
-        {K::CmdGo, 1},       {K::HscFade, 0},       {K::VscSpectrumRange, 0}, {K::CmbSymbol, 0},
-        {K::ImgZelm, 0},     {K::PicIndividual, 0}, {K::PicCombo, 0},         {K::PicSumGraph, 0},
-        {K::PicSpectrum, 0}, {K::ChkLinear, 0},     {K::ChkMemory, 0}};
+    std::vector<ControlRef> controls{{K::Label1}, {K::Label2}, {K::CmdRand}};
+    for (int g = 0; g < kGoCount; ++g) controls.push_back({K::CmdGo, g});
+    controls.insert(controls.end(), {{K::HscFade},
+                                     {K::VscSpectrumRange},
+                                     {K::CmbSymbol},
+                                     {K::ImgZelm},
+                                     {K::PicIndividual},
+                                     {K::PicCombo},
+                                     {K::PicSumGraph},
+                                     {K::PicSpectrum},
+                                     {K::ChkLinear},
+                                     {K::ChkMemory}});
     for (int i = 0; i < kLabelCount; ++i) controls.push_back({K::LblAt, i});
     for (int i = 0; i < kPathCount; ++i) controls.push_back({K::CmdSource, i});
     return controls;
@@ -214,31 +215,10 @@ const PictureBox& Form::picture(ControlKind kind) const {
 }
 
 PictureBox& Form::picture(ControlKind kind) {
-    using K = ControlKind;
-    switch (kind) {
-        case K::PicIndividual:
-            return picIndividual;
-        case K::PicCombo:
-            return picCombo;
-        case K::PicSumGraph:
-            return picSumGraph;
-        case K::PicSpectrum:
-        // Not a picture box: callers ask only for those.
-        case K::Label1:
-        case K::Label2:
-        case K::LblAt:
-        case K::CmdSource:
-        case K::CmdRand:
-        case K::CmdGo:
-        case K::HscFade:
-        case K::VscSpectrumRange:
-        case K::CmbSymbol:
-        case K::ImgZelm:
-        case K::ChkLinear:
-        case K::ChkMemory:
-            break;
-    }
-    return picSpectrum;
+    const std::array<PictureBox*, kPictureKinds.size()> boxes{&picIndividual, &picCombo,
+                                                              &picSumGraph, &picSpectrum};
+    // Any other kind has no picture box: at() refuses its number, -1.
+    return *boxes.at(static_cast<std::size_t>(pictureNumber(kind)));
 }
 
 const LineShape& Form::axis(int index) const {

@@ -43,6 +43,12 @@ inline constexpr int kSymbolTimeUnit = 28;
 // The plot's title above the spectrum.
 inline constexpr int kFrequencyResponseTitle = 0;
 
+// The animation's two buttons, form.cmdGo: Start runs the timer, Reset stops
+// it and switches every path off.
+inline constexpr int kGoStart = 0;
+inline constexpr int kGoReset = 1;
+inline constexpr int kGoCount = 2;
+
 // Names a control (or an element of a control array) for the focus order,
 // the hit test and the view.
 enum class ControlKind {
@@ -125,7 +131,7 @@ struct Form {
     std::array<int, kPathCount> markerStack{0, 1, 2, 3, 4, 5, 6, 7};
 
     CommandButton cmdRand;
-    std::array<CommandButton, 2> cmdGo;
+    std::array<CommandButton, kGoCount> cmdGo;
     ScrollBar hscFade;
     ScrollBar vscSpectrumRange;
     ComboBox cmbSymbol;
@@ -134,7 +140,7 @@ struct Form {
     PictureBox picIndividual, picCombo, picSumGraph, picSpectrum;
     CheckBox chkLinear, chkMemory;
 
-    // Keyboard focus order, lowest first.
+    // Keyboard focus order, lowest first, as the control table sets it.
     std::vector<ControlRef> tabOrder;
 
     DemoState state;
@@ -145,6 +151,8 @@ struct Form {
 
     void showMessage(std::string_view text);
     void bringMarkerToFront(int index);
+    // The picture box of a kind in kPictureKinds; any other kind is refused
+    // (std::out_of_range).
     PictureBox& picture(ControlKind kind);
     const PictureBox& picture(ControlKind kind) const;
     // Line1 .. Line6 by index 0 .. 5.

@@ -77,7 +77,7 @@ void clickRandom(Form& form) {
 
 void clickGo(Form& form, int index) {
     // The handler takes every index but Start's for Reset.
-    if (index < 0 || index >= static_cast<int>(form.cmdGo.size())) return;
+    if (index < 0 || index >= kGoCount) return;
     cmdGo_Click(form, index);
 }
 

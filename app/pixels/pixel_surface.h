@@ -10,6 +10,7 @@
 #include <span>
 
 #include "app/controls.h"
+#include "app/pixel_ratio.h"
 #include "app/pixels/banded_region.h"
 #include "app/pixels/column_plan.h"
 #include "app/pixels/drawing_record.h"
@@ -47,11 +48,11 @@ class PixelSurface : public Surface {
     void setColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2) override;
     void polyline(std::span<const float> xy) override;
-    // Wide enough for a line at any ratio down to 1/4 (a pixel is then 4 DIP):
-    // what the plots leave out must be nothing that a rebind to another
-    // ratio would draw.
+    // Wide enough for a line at any ratio down to the lowest, a pixel and a
+    // half there (a pixel is then 4 DIP): what the plots leave out must be
+    // nothing that a rebind to another ratio would draw.
     HorizontalReach horizontalReach() const override {
-        constexpr auto kAnyRatio = static_cast<float>(6 * kTwipsPerPixel);
+        constexpr auto kAnyRatio = static_cast<float>(1.5 / kMinimumPixelRatio * kTwipsPerPixel);
         return {reachLeft_ - kAnyRatio, reachRight_ + kAnyRatio};
     }
 

@@ -113,19 +113,16 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setPalette(windowPalette);
     setAutoFillBackground(true);
 
-    // Creation order is stacking order: labels lowest, markers on top.
+    widgets_.assign(controlTable().size(), nullptr);
     buildLabels();
     buildButtons();
     buildBars();
     buildSurfaces();
-    // The plot's toggles and its range bar overlap the spectrum box and lie
-    // above it, as the hit test has them.
-    chkLinear_->raise();
-    chkMemory_->raise();
-    vscSpectrumRange_->raise();
     dragOutline_ = new DragOutline(this);  // raised above all when it shows
     dragOutline_->resize(widgetRectOf(form_->cmdSource[0]).size());
     buildMarkers();
+    stackAsTheTable();
+    connectControls();
 
     form_->messageBox = &messageBox_;
     Form_Load(*form_);
@@ -134,7 +131,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     nameControls();
     syncFromCore();
     applyTabOrder();
-    cmdGo_[0]->setFocus();
+    cmdGo_[kGoStart]->setFocus();
 }
 
 Form1::~Form1() {
@@ -146,12 +143,18 @@ Form1::~Form1() {
     form_->messageBox = nullptr;
 }
 
+template <typename Widget>
+Widget* Form1::remember(ControlRef control, Widget* widget) {
+    widgets_.at(static_cast<std::size_t>(stackingRank(control))) = widget;
+    return widget;
+}
+
 void Form1::buildLabels() {
-    label2_ = makeLabel(form_->label2, this);
-    label1_ = makeLabel(form_->label1, this);
+    label2_ = remember({ControlKind::Label2}, makeLabel(form_->label2, this));
+    label1_ = remember({ControlKind::Label1}, makeLabel(form_->label1, this));
     for (int i = 0; i < kLabelCount; ++i) {
-        lblAt_[static_cast<std::size_t>(i)] =
-            makeLabel(form_->lblAt[static_cast<std::size_t>(i)], this);
+        lblAt_[static_cast<std::size_t>(i)] = remember(
+            {ControlKind::LblAt, i}, makeLabel(form_->lblAt[static_cast<std::size_t>(i)], this));
     }
     // The statistics change on every tick. Filled with the window's own
     // background (nothing is drawn beneath them), their labels repaint
@@ -164,96 +167,99 @@ void Form1::buildLabels() {
         font.setStyleStrategy(QFont::PreferNoShaping);
         value->setFont(font);
     }
-    imgZelm_ = new QLabel(this);
+    imgZelm_ = remember({ControlKind::ImgZelm}, new QLabel(this));
     imgZelm_->setGeometry(widgetRectOf(form_->imgZelm));
     imgZelm_->setPixmap(QPixmap(QStringLiteral(":/tarvel/logo.png")));
     imgZelm_->setScaledContents(true);
 }
 
 void Form1::buildButtons() {
-    cmdRand_ = makeButton(form_->cmdRand, form_->cmdRand.caption, form_->cmdRand.fontPt, this);
-    connect(cmdRand_, &QPushButton::clicked, this, [this] {
-        clickRandom(*form_);
-        syncFromCore();
-    });
-    for (int g = 0; g < 2; ++g) {
+    cmdRand_ = remember({ControlKind::CmdRand}, makeButton(form_->cmdRand, form_->cmdRand.caption,
+                                                           form_->cmdRand.fontPt, this));
+    for (int g = 0; g < kGoCount; ++g) {
         const CommandButton& record = form_->cmdGo[static_cast<std::size_t>(g)];
-        QPushButton* go = makeButton(record, record.caption, record.fontPt, this);
-        cmdGo_[static_cast<std::size_t>(g)] = go;
-        connect(go, &QPushButton::clicked, this, [this, g] {
-            clickGo(*form_, g);
-            syncFromCore();
-        });
+        cmdGo_[static_cast<std::size_t>(g)] = remember(
+            {ControlKind::CmdGo, g}, makeButton(record, record.caption, record.fontPt, this));
     }
+    chkLinear_ = remember({ControlKind::ChkLinear}, makeToggle(form_->chkLinear, this));
+    chkMemory_ = remember({ControlKind::ChkMemory}, makeToggle(form_->chkMemory, this));
 
-    chkLinear_ = makeToggle(form_->chkLinear, this);
-    connect(chkLinear_, &QPushButton::clicked, this, [this] {
-        clickLinear(*form_);
-        syncFromCore();
-    });
-    chkMemory_ = makeToggle(form_->chkMemory, this);
-    connect(chkMemory_, &QPushButton::clicked, this, [this] {
-        clickMemory(*form_);
-        syncFromCore();
-    });
-
-    cmbSymbol_ = new QComboBox(this);
+    cmbSymbol_ = remember({ControlKind::CmbSymbol}, new QComboBox(this));
     cmbSymbol_->setGeometry(widgetRectOf(form_->cmbSymbol));
     cmbSymbol_->setFont(controlFont(form_->cmbSymbol.fontPt));
     cmbSymbol_->setEditable(false);
-    connect(cmbSymbol_, &QComboBox::activated, this, [this](int index) {
-        chooseSymbol(*form_, index);
-        syncFromCore();
-    });
 }
 
 void Form1::buildBars() {
-    hscFade_ = makeBar(form_->hscFade, this);
-    connect(hscFade_, &QScrollBar::valueChanged, this, [this](int value) {
-        setFadeValue(*form_, value);
-        syncFromCore();
-    });
-    vscSpectrumRange_ = makeBar(form_->vscSpectrumRange, this);
-    connect(vscSpectrumRange_, &QScrollBar::valueChanged, this, [this](int value) {
-        setRangeValue(*form_, value);
-        syncFromCore();
-    });
+    hscFade_ = remember({ControlKind::HscFade}, makeBar(form_->hscFade, this));
+    vscSpectrumRange_ =
+        remember({ControlKind::VscSpectrumRange}, makeBar(form_->vscSpectrumRange, this));
 }
 
 void Form1::buildSurfaces() {
     for (ControlKind kind : kPictureKinds) {
         surfaces_[static_cast<std::size_t>(pictureNumber(kind))] =
-            makeSurface(form_->picture(kind), this);
-        connect(surface(kind), &ImageSurface::clicked, this, [this, kind] {
-            clickEyeSurface(*form_, kind);
-            syncFromCore();
-        });
+            remember({kind}, makeSurface(form_->picture(kind), this));
     }
 }
 
 void Form1::buildMarkers() {
     for (int i = 0; i < kPathCount; ++i) {
-        auto* button = new MarkerButton(i, this);
+        auto* button = remember({ControlKind::CmdSource, i}, new MarkerButton(i, this));
         button->setGeometry(widgetRectOf(form_->cmdSource[static_cast<std::size_t>(i)]));
         markers_[static_cast<std::size_t>(i)] = button;
-        connectMarker(button);
     }
     // Stacking is mirrored from the record; force the first mirror.
     mirroredStack_.fill(-1);
 }
 
+// The widgets stack as the control table has them, bottom first; the drag's
+// outline lies just beneath the markers until a drag raises it. The markers
+// then follow form.markerStack (syncMarkers).
+void Form1::stackAsTheTable() {
+    for (QWidget* widget : widgets_) widget->raise();
+    dragOutline_->stackUnder(markers_[0]);
+}
+
+void Form1::forward(ControlRef control, ControlEvent event, int value) {
+    runControlEvent(*form_, control, event, value);
+    syncFromCore();
+}
+
+// Each widget's signal runs the action that the control table gives its
+// control for that event; the kind of widget says which signal is which event.
+void Form1::connectControls() {
+    for (const ControlEntry& entry : controlTable()) {
+        const ControlRef control = entry.control;
+        QWidget* widget = widgetFor(control);
+        if (auto* marker = qobject_cast<MarkerButton*>(widget)) {
+            connectMarker(marker);
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            connect(button, &QPushButton::clicked, this,
+                    [this, control] { forward(control, ControlEvent::Click); });
+        } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+            connect(bar, &QScrollBar::valueChanged, this,
+                    [this, control](int value) { forward(control, ControlEvent::Change, value); });
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            connect(list, &QComboBox::activated, this,
+                    [this, control](int index) { forward(control, ControlEvent::Change, index); });
+        } else if (auto* picture = qobject_cast<ImageSurface*>(widget)) {
+            connect(picture, &ImageSurface::clicked, this,
+                    [this, control] { forward(control, ControlEvent::Click); });
+        }
+    }
+}
+
 void Form1::connectMarker(MarkerButton* button) {
-    connect(button, &QPushButton::clicked, this, [this, button] {
-        clickMarker(*form_, button->index());
-        syncFromCore();
-    });
-    connect(button, &MarkerButton::characterTyped, this, [this](int index, int code) {
-        keyOnMarker(*form_, index, code);
-        syncFromCore();
+    const auto marker = [](int index) { return ControlRef{ControlKind::CmdSource, index}; };
+    connect(button, &QPushButton::clicked, this,
+            [this, button, marker] { forward(marker(button->index()), ControlEvent::Click); });
+    connect(button, &MarkerButton::characterTyped, this, [this, marker](int index, int code) {
+        forward(marker(index), ControlEvent::Key, code);
     });
     connect(button, &MarkerButton::mousePressedOn, this,
-            [this, button](int index, int code, QPointF parentPos) {
-                pressOnMarker(*form_, index, code);
+            [this, button, marker](int index, int code, QPointF parentPos) {
+                runControlEvent(*form_, marker(index), ControlEvent::Press, code);
                 if (form_->dragSource == index && !button->isDragging()) {
                     button->beginDrag();
                     dragOutline_->centreOn(parentPos);
@@ -286,39 +292,8 @@ void Form1::applyTabOrder() {
 }
 
 QWidget* Form1::widgetFor(ControlRef control) const {
-    const auto i = static_cast<std::size_t>(control.index);
-    switch (control.kind) {
-        case ControlKind::Label1:
-            return label1_;
-        case ControlKind::Label2:
-            return label2_;
-        case ControlKind::LblAt:
-            return i < lblAt_.size() ? lblAt_[i] : nullptr;
-        case ControlKind::CmdSource:
-            return i < markers_.size() ? markers_[i] : nullptr;
-        case ControlKind::CmdRand:
-            return cmdRand_;
-        case ControlKind::CmdGo:
-            return i < cmdGo_.size() ? cmdGo_[i] : nullptr;
-        case ControlKind::HscFade:
-            return hscFade_;
-        case ControlKind::VscSpectrumRange:
-            return vscSpectrumRange_;
-        case ControlKind::CmbSymbol:
-            return cmbSymbol_;
-        case ControlKind::ImgZelm:
-            return imgZelm_;
-        case ControlKind::ChkLinear:
-            return chkLinear_;
-        case ControlKind::ChkMemory:
-            return chkMemory_;
-        case ControlKind::PicIndividual:
-        case ControlKind::PicCombo:
-        case ControlKind::PicSumGraph:
-        case ControlKind::PicSpectrum:
-            return surface(control.kind);
-    }
-    return nullptr;
+    const int rank = stackingRank(control);
+    return rank < 0 ? nullptr : widgets_[static_cast<std::size_t>(rank)];
 }
 
 MarkerButton* Form1::marker(int index) const {
@@ -351,7 +326,7 @@ void Form1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
-        cmdGo_[0]->setFocus();
+        cmdGo_[kGoStart]->setFocus();
     }
 }
 

@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
+#include "app/control_table.h"
 #include "app/form.h"
 #include "app/form_changes.h"
 #include "app/qt/mirrored_strings.h"
@@ -58,6 +60,13 @@ class Form1 : public QWidget {
     void buildBars();
     void buildSurfaces();
     void buildMarkers();
+    // Records the widget that stands for `control`.
+    template <typename Widget>
+    Widget* remember(ControlRef control, Widget* widget);
+    void stackAsTheTable();
+    void connectControls();
+    // Runs the control's action for the event, then mirrors the records.
+    void forward(ControlRef control, ControlEvent event, int value = 0);
     void applyTabOrder();
     // Names for assistive tools, set once; then the texts that follow the records.
     void nameControls();
@@ -78,7 +87,7 @@ class Form1 : public QWidget {
     std::array<QLabel*, kLabelCount> lblAt_{};
     std::array<MarkerButton*, kPathCount> markers_{};
     QPushButton* cmdRand_ = nullptr;
-    std::array<QPushButton*, 2> cmdGo_{};
+    std::array<QPushButton*, kGoCount> cmdGo_{};
     QScrollBar* hscFade_ = nullptr;
     QScrollBar* vscSpectrumRange_ = nullptr;
     QComboBox* cmbSymbol_ = nullptr;
@@ -88,6 +97,8 @@ class Form1 : public QWidget {
     // The picture boxes, as kPictureKinds orders them.
     std::array<ImageSurface*, kPictureKinds.size()> surfaces_{};
     DragOutline* dragOutline_ = nullptr;
+    // Every control's widget, in the control table's order.
+    std::vector<QWidget*> widgets_;
 
     QTimer timer_;
     WindowDrawing painted_;

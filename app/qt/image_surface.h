@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QImage>
 
+#include "app/controls.h"
 #include "app/pixels/pixel_surface.h"
 #include "app/surface.h"
 
@@ -16,7 +17,11 @@ namespace tarvel::view {
 class ImageSurface : public QFrame, public Surface {
     Q_OBJECT
   public:
-    static constexpr int kBorderDip = 2;
+    // The picture box's border, as the core's record measures it.
+    static constexpr int kBorderDip =
+        static_cast<int>(static_cast<double>(PictureBox::kBorder) / kTwipsPerPixel);
+    static_assert(kBorderDip * kTwipsPerPixel == static_cast<double>(PictureBox::kBorder),
+                  "a whole number of DIP");
 
     // innerSize: the drawing area in DIP. fixedRatio > 0 pins the device
     // pixel ratio (tests and benchmarks); 0 follows the screen.

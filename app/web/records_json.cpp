@@ -108,58 +108,6 @@ void writeDrawingRecord(JsonWriter& json, const Form& form, DrawingRef item) {
 
 }  // namespace
 
-std::string controlId(ControlRef control) {
-    const std::string n = std::to_string(control.index);
-    switch (control.kind) {
-        case K::Label1:
-            return "Label1";
-        case K::Label2:
-            return "Label2";
-        case K::LblAt:
-            return "lblAt-" + n;
-        case K::CmdSource:
-            return "cmdSource-" + n;
-        case K::CmdRand:
-            return "cmdRand";
-        case K::CmdGo:
-            return "cmdGo-" + n;
-        case K::HscFade:
-            return "hscFade";
-        case K::VscSpectrumRange:
-            return "vscSpectrumRange";
-        case K::CmbSymbol:
-            return "cmbSymbol";
-        case K::ImgZelm:
-            return "imgZelm";
-        case K::PicIndividual:
-            return "picIndividual";
-        case K::PicCombo:
-            return "picCombo";
-        case K::PicSumGraph:
-            return "picSumGraph";
-        case K::PicSpectrum:
-            return "picSpectrum";
-        case K::ChkLinear:
-            return "chkLinear";
-        case K::ChkMemory:
-            return "chkMemory";
-    }
-    return {};
-}
-
-std::string drawingId(DrawingRef item) {
-    const std::string n = std::to_string(item.index);
-    switch (item.kind) {
-        case DrawingKind::Axis:
-            return "Line" + std::to_string(item.index + 1);
-        case DrawingKind::Frame:
-            return "cmdShape-" + n;
-        case DrawingKind::Impulse:
-            return "lneImpulse-" + n;
-    }
-    return {};
-}
-
 std::string recordsJson(const Form& form) {
     JsonWriter json;
     json.beginObject();

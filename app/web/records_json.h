@@ -17,14 +17,16 @@
 
 #include <string>
 
+#include "app/control_table.h"
 #include "app/form.h"
 #include "app/form_changes.h"
 #include "app/web/window_raster.h"
 
 namespace tarvel::web {
 
-std::string controlId(ControlRef control);
-std::string drawingId(DrawingRef item);
+// The ids are the control table's.
+using tarvel::controlId;
+using tarvel::drawingId;
 std::string recordsJson(const Form& form);
 
 // Only what changed, as JSON: controls [the changed controls' and frames'

@@ -121,6 +121,31 @@ TEST(DropTarget, StackingWhereControlsOverlap) {
     EXPECT_EQ(controlAt(*form, 13800, 10000), (ControlRef{K::LblAt, 13}));
 }
 
+// Neighbours that share a strip a pixel wide: the one the window shows on
+// top catches there (the control table's order, later in it is higher).
+TEST(DropTarget, WhereNeighboursShareAStripTheUpperOneCatches) {
+    auto form = startedForm();
+    const Expect upper[] = {
+        {2887.5f, 8947.5f, {K::CmdGo, kGoReset}},    // Start's right edge lies under Reset
+        {12547.5f, 7507.5f, {K::ChkMemory}},         // "Log Plot"'s right edge under "Memory"
+        {13987.5f, 7507.5f, {K::VscSpectrumRange}},  // "Memory"'s right edge under the bar
+        {13987.5f, 8587.5f, {K::VscSpectrumRange}},  // the spectrum's right edge too
+        {13987.5f, 9907.5f, {K::VscSpectrumRange}},  // and a tick label's top edge
+        // The statistics: a row's bottom edge lies under the next row's top.
+        {3500, 5467.5f, {K::LblAt, kMeanDelayRow.value}},
+        {2000, 5467.5f, {K::LblAt, kMeanDelayRow.title}},
+        {2000, 5947.5f, {K::LblAt, kBandwidth1Row.title}},
+        {4447.5f, 5200, {K::LblAt, kMeanDelayRow.muLabel}},  // its "µ" over its "s"
+        {4447.5f, 5750, {K::LblAt, kDelaySpreadRow.muLabel}},
+        {4507.5f, 9480, {K::LblAt, kSymbolTimeMu}},  // the symbol time's "µ" over its "s"
+    };
+    for (const Expect& e : upper) {
+        const auto hit = controlAt(*form, e.x, e.y);
+        ASSERT_TRUE(hit.has_value()) << e.x << ' ' << e.y;
+        EXPECT_EQ(*hit, e.control) << e.x << ' ' << e.y;
+    }
+}
+
 TEST(DropTarget, HiddenControlsCatchNothing) {
     auto form = startedForm();
     form->picSpectrum.visible = false;

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         clickMarker(*form, i);
     }
     setFadeValue(*form, 5);
-    clickGo(*form, 0);
+    clickGo(*form, kGoStart);
 
     std::vector<double> at, kilobytes;
     at.reserve(static_cast<std::size_t>(ticks / kSampleEvery) + 1);

@@ -103,7 +103,7 @@ std::string UserAction::scenarioLine() const {
         case Kind::Random:
             return "random";
         case Kind::Start:
-            return index == 0 ? "start" : refused("go " + std::to_string(index));
+            return index == kGoStart ? "start" : refused("go " + std::to_string(index));
         case Kind::Reset:
             return "reset";
         case Kind::Tick:
@@ -161,7 +161,8 @@ UserAction randomAction(std::mt19937_64& random) {
             break;
         case K::Start:
             // Now and then a button that is not there.
-            action.index = uniformInt(random, 0, 7) == 0 ? outside(random, 0, 1) : 0;
+            action.index =
+                uniformInt(random, 0, 7) == 0 ? outside(random, 0, kGoCount - 1) : kGoStart;
             break;
         case K::Fade:
             action.index = mostlyWithin(random, freshForm().hscFade.min, freshForm().hscFade.max);
@@ -202,7 +203,7 @@ void perform(Form& form, const UserAction& action) {
             clickGo(form, action.index);
             break;
         case K::Reset:
-            clickGo(form, 1);
+            clickGo(form, kGoReset);
             break;
         case K::Tick:
             Timer1_Timer(form);

@@ -16,9 +16,6 @@ namespace {
 
 using Args = std::span<const std::string_view>;
 
-constexpr int kStartButton = 0;
-constexpr int kResetButton = 1;
-
 int markerIndex(std::string_view word) {
     return parseInteger(word, 0, kPathCount - 1, "marker");
 }
@@ -55,10 +52,10 @@ void random(ScriptSession& s, Args, std::ostream&) {
     clickRandom(s.form());
 }
 void start(ScriptSession& s, Args, std::ostream&) {
-    clickGo(s.form(), kStartButton);
+    clickGo(s.form(), kGoStart);
 }
 void reset(ScriptSession& s, Args, std::ostream&) {
-    clickGo(s.form(), kResetButton);
+    clickGo(s.form(), kGoReset);
 }
 
 void tick(ScriptSession& s, Args a, std::ostream&) {
