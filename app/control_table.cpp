@@ -186,6 +186,13 @@ std::string controlId(ControlRef control) {
     return id;
 }
 
+std::optional<ControlRef> controlWithId(std::string_view id) {
+    for (const ControlEntry& entry : kTable) {
+        if (controlId(entry.control) == id) return entry.control;
+    }
+    return std::nullopt;
+}
+
 std::string drawingId(DrawingRef item) {
     const std::string n = std::to_string(item.index);
     switch (item.kind) {
@@ -209,6 +216,27 @@ std::vector<ControlRef> tabOrderOfTable() {
     std::vector<ControlRef> order;
     for (const ControlEntry* entry : stops) order.push_back(entry->control);
     return order;
+}
+
+std::string_view controlEventName(ControlEvent event) {
+    switch (event) {
+        case ControlEvent::Click:
+            return "click";
+        case ControlEvent::Key:
+            return "key";
+        case ControlEvent::Press:
+            return "press";
+        case ControlEvent::Change:
+            return "change";
+    }
+    return {};
+}
+
+std::optional<ControlEvent> controlEventNamed(std::string_view name) {
+    for (const ControlEvent event : kControlEvents) {
+        if (controlEventName(event) == name) return event;
+    }
+    return std::nullopt;
 }
 
 ControlAction actionOf(const ControlEntry& entry, ControlEvent event) {

@@ -4,6 +4,8 @@
 // user action each of its events runs. The hit test, the views and the
 // records all read their facts about a control from here.
 
+#include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,6 +19,11 @@ namespace tarvel {
 // character code, a mouse button's code, a bar's new value or the chosen
 // list index; a click carries none.
 enum class ControlEvent { Click, Key, Press, Change };
+inline constexpr std::array<ControlEvent, 4> kControlEvents{
+    ControlEvent::Click, ControlEvent::Key, ControlEvent::Press, ControlEvent::Change};
+// "click", "key", "press", "change": how the page names them.
+std::string_view controlEventName(ControlEvent event);
+std::optional<ControlEvent> controlEventNamed(std::string_view name);
 using ControlAction = void (*)(Form& form, int index, int value);
 
 // Where a control stands in the client area and whether it shows.
@@ -52,6 +59,8 @@ int stackingRank(ControlRef control);
 
 // A control's id, its name in the core: "cmdRand", "lblAt-19", "cmdSource-3".
 std::string controlId(ControlRef control);
+// The control whose id this is, if any.
+std::optional<ControlRef> controlWithId(std::string_view id);
 // The id of a line or frame drawn on the window: "Line2", "lneImpulse-3", "cmdShape-3".
 std::string drawingId(DrawingRef item);
 

@@ -6,6 +6,7 @@
 
 #include "app/accessible_text.h"
 #include "app/control_fields.h"
+#include "app/control_table.h"
 #include "app/json_writer.h"
 #include "paths/path_editing.h"
 
@@ -58,6 +59,18 @@ void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
     json.stringField("id", controlId(control));
     json.stringField("name", text.name);
     json.stringField("description", text.description);
+    // From the table of controls: the index within its array, its place in
+    // the stacking (0 lowest) and the events it takes.
+    const ControlEntry* entry = findControl(control);
+    json.integerField("index", control.index);
+    json.integerField("rank", stackingRank(control));
+    json.key("events");
+    json.beginArray();
+    for (const ControlEvent event : kControlEvents) {
+        if (entry != nullptr && actionOf(*entry, event) != nullptr)
+            json.string(controlEventName(event));
+    }
+    json.endArray();
     JsonFields fields{json};
     visitKindFields(fields, form, control);
     json.endObject();
@@ -66,7 +79,8 @@ void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
 // The core's numbers the page measures and counts by.
 void writeUnits(JsonWriter& json) {
     json.integerField("twipsPerPixel", static_cast<std::int64_t>(kTwipsPerPixel));
-    json.integerField("pathCount", kPathCount);
+    json.integerField("pictureBorderPx",
+                      static_cast<std::int64_t>(PictureBox::kBorder / kTwipsPerPixel));
     json.key("mouseButtons");
     json.beginObject();
     json.integerField("left", buttonCode(MouseButton::Left));

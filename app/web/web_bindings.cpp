@@ -17,6 +17,7 @@ EMSCRIPTEN_BINDINGS(tarvel_web) {
         .function("load", &WebModel::load)
         .function("setPixelRatio", &WebModel::setPixelRatio)
         .function("pixelRatio", &WebModel::pixelRatio)
+        .function("controlEvent", &WebModel::controlEvent)
         .function("clickMarker", &WebModel::clickMarker)
         .function("keyOnMarker", &WebModel::keyOnMarker)
         .function("pressOnMarker", &WebModel::pressOnMarker)

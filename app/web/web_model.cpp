@@ -5,7 +5,9 @@
 #include <limits>
 
 #include "animation/timer_tick.h"
+#include "app/control_table.h"
 #include "app/form_load.h"
+#include "app/pixel_ratio.h"
 #include "app/user_actions.h"
 #include "app/web/records_json.h"
 #include "app/web/window_raster.h"
@@ -18,17 +20,10 @@ namespace {
 // the page shows the window as it looks there.
 constexpr Colour kWindowFaceColour = RGB(239, 239, 239);
 
-// The page's ratio, kept to what the pixel buffers can sensibly hold: a form
-// scaled down on a plain screen draws below 1, a zoomed-in phone at most 4.
-double usableRatio(double ratio) {
-    if (!std::isfinite(ratio)) return 1;
-    return std::clamp(ratio, 0.25, 4.0);
-}
-
 }  // namespace
 
 WebModel::WebModel(double ratio) : form_(std::make_unique<Form>(kWindowFaceColour)) {
-    ratio = usableRatio(ratio);
+    ratio = usablePixelRatio(ratio);
     for (std::size_t k = 0; k < kSurfaceCount; ++k) {
         PictureBox& box = form_->picture(kPictureKinds[k]);
         surfaces_[k] = std::make_unique<WebSurface>(box, ratio);
@@ -41,7 +36,7 @@ void WebModel::load() {
 }
 
 bool WebModel::setPixelRatio(double ratio) {
-    ratio = usableRatio(ratio);
+    ratio = usablePixelRatio(ratio);
     if (ratio == surfaces_[0]->ratio()) return false;
     for (std::size_t k = 0; k < kSurfaceCount; ++k) {
         surfaces_[k]->setRatio(form_->picture(kPictureKinds[k]), ratio);
@@ -52,6 +47,12 @@ bool WebModel::setPixelRatio(double ratio) {
 
 double WebModel::pixelRatio() const {
     return surfaces_[0]->ratio();
+}
+
+bool WebModel::controlEvent(const std::string& id, const std::string& event, int value) {
+    const std::optional<ControlRef> control = controlWithId(id);
+    const std::optional<ControlEvent> named = controlEventNamed(event);
+    return control && named && runControlEvent(*form_, *control, *named, value);
 }
 
 void WebModel::clickMarker(int index) {

@@ -39,6 +39,12 @@ class WebModel {
     // The ratio the picture boxes draw at: the one asked for, kept in limits.
     double pixelRatio() const;
 
+    // An event of the page's on the control with this id ("cmdRand",
+    // "cmdSource-3"): "click", "key", "press" or "change", with the number
+    // it carries, run as the table of controls says. False for an id or an
+    // event the control does not have.
+    bool controlEvent(const std::string& id, const std::string& event, int value);
+
     void clickMarker(int index);
     void keyOnMarker(int index, int keyAscii);
     void pressOnMarker(int index, int button);

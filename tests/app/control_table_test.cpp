@@ -210,6 +210,20 @@ TEST(ControlTable, StartRunsTheTimerAndResetStopsItAndSwitchesThePathsOff) {
     EXPECT_EQ(form->cmdGo[kGoReset].caption, "Reset");
 }
 
+// The page names controls by id and events by word: each finds its way back.
+TEST(ControlTable, IdsAndEventNamesLeadBackToTheirControlsAndEvents) {
+    for (const ControlEntry& entry : controlTable()) {
+        EXPECT_EQ(controlWithId(controlId(entry.control)), entry.control)
+            << controlId(entry.control);
+    }
+    EXPECT_FALSE(controlWithId("cmdSource-8").has_value());
+    EXPECT_FALSE(controlWithId("").has_value());
+    for (const ControlEvent event : kControlEvents) {
+        EXPECT_EQ(controlEventNamed(controlEventName(event)), event);
+    }
+    EXPECT_FALSE(controlEventNamed("Click").has_value());
+}
+
 TEST(FormPictures, EachPictureKindHasItsOwnBoxAndNoOtherKindHasOne) {
     auto form = startedForm();
     std::set<const PictureBox*> boxes;

@@ -174,9 +174,12 @@ test('a held arrow repeats as the window\'s: after 500 ms, then every 50 ms', as
   const { page, problems } = await openPage(browser, { viewport: VIEWPORT });
   await page.evaluate(() => {
     const { model } = window.tarvelDemo;
-    const setRange = model.setRange.bind(model);
+    const send = model.controlEvent.bind(model);
     window.stepTimes = [];
-    model.setRange = (value) => { window.stepTimes.push(performance.now()); setRange(value); };
+    model.controlEvent = (id, event, value) => {
+      if (id === 'vscSpectrumRange') window.stepTimes.push(performance.now());
+      return send(id, event, value);
+    };
     const bar = document.getElementById('vscSpectrumRange');
     bar.addEventListener('pointerdown', () => { window.heldFrom = performance.now(); });
     bar.addEventListener('pointerup', () => { window.heldMs = performance.now() - window.heldFrom; });

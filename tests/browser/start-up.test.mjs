@@ -72,6 +72,40 @@ test('captions, value fields, parked markers and the first focus are those of st
   await page.close();
 });
 
+test('where two controls overlap, the one the window stacks higher lies on top', async () => {
+  const { page } = await openPage(browser);
+  const all = await records(page);
+  // Boxes in whole pixels, as the page places them.
+  const box = (c) => ({ left: Math.round(c.left / 15), top: Math.round(c.top / 15),
+    right: Math.round((c.left + c.width) / 15), bottom: Math.round((c.top + c.height) / 15) });
+  const controls = all.controls.filter((c) => !['frame', 'label', 'image', 'marker'].includes(c.kind) && c.visible);
+  const overlaps = [];
+  for (const lower of controls) {
+    for (const upper of controls.filter((c) => c.rank > lower.rank)) {
+      const [a, b] = [box(lower), box(upper)];
+      const [left, right] = [Math.max(a.left, b.left), Math.min(a.right, b.right)];
+      const [top, bottom] = [Math.max(a.top, b.top), Math.min(a.bottom, b.bottom)];
+      if (left < right && top < bottom) {
+        overlaps.push({ lower: lower.id, upper: upper.id, x: (left + right) / 2, y: (top + bottom) / 2 });
+      }
+    }
+  }
+  assert.ok(overlaps.length >= 3, `${overlaps.length} overlaps`);
+  const hits = await page.evaluate((points) => {
+    document.head.insertAdjacentHTML('beforeend', '<style>#Form1 > .reach { display: none; }</style>');
+    const form = document.getElementById('Form1');
+    const at = form.getBoundingClientRect();
+    const scale = at.width / form.offsetWidth;
+    return points.map(({ x, y }) => {
+      let e = document.elementFromPoint(at.left + x * scale, at.top + y * scale);
+      while (e && e.parentElement !== form) e = e.parentElement;
+      return e && e.id;
+    });
+  }, overlaps);
+  assert.deepEqual(hits, overlaps.map((o) => o.upper), JSON.stringify(overlaps));
+  await page.close();
+});
+
 test('every label\'s caption fits its box, the bandwidth titles on their two lines', async () => {
   const { page, problems } = await openPage(browser);
   // A pixel of room for the advance of the last glyph: "0.5" and "1.0" under

@@ -3,12 +3,8 @@
 // (an aria-label unless the kind says otherwise). A new kind is one entry.
 import { SVG, setAttribute, setText } from './dom.js';
 import { ScrollBar } from './scroll_bar.js';
-import { act, flag, model, px } from './view.js';
+import { flag, px, sendEvent } from './view.js';
 
-const BAR_ACTIONS = {
-  hscFade: (value) => model.setFade(value),
-  vscSpectrumRange: (value) => model.setRange(value),
-};
 export const scrollBars = new Map();
 
 function makeButton(className) {
@@ -20,8 +16,7 @@ function makeButton(className) {
 
 const bar = {
   make(record) {
-    const send = BAR_ACTIONS[record.id];
-    const scrollBar = new ScrollBar(record, px, (value) => act(() => send(value)));
+    const scrollBar = new ScrollBar(record, px, (value) => sendEvent(record, 'change', value));
     scrollBars.set(record.id, scrollBar);
     return scrollBar.element;
   },

@@ -2,7 +2,7 @@
 // on a touch screen.
 import { outline } from './dom.js';
 import { formPixelsAt } from './scale.js';
-import { act, elements, model, px, records } from './view.js';
+import { act, markerElement, model, px, records, sendEvent } from './view.js';
 
 // How long a finger is held still on a marker to start a drag.
 const LONG_PRESS_MS = 500;
@@ -21,7 +21,7 @@ function moveOutline(event) {
 }
 
 function beginDrag(index, event) {
-  const marker = elements.get(`cmdSource-${index}`);
+  const marker = markerElement(index);
   drag = { index, pointerId: event.pointerId };
   outline.style.width = marker.style.width;
   outline.style.height = marker.style.height;
@@ -40,7 +40,7 @@ export function endDrag(event) {
   const { index, pointerId } = drag;
   drag = null;
   outline.hidden = true;
-  const marker = elements.get(`cmdSource-${index}`);
+  const marker = markerElement(index);
   if (marker.hasPointerCapture(pointerId)) marker.releasePointerCapture(pointerId);
   if (event) {
     const [x, y] = twipsAt(event);
@@ -60,7 +60,8 @@ function buttonCode(domButton) {
 // one starts a drag); a finger held still for a while starts a drag too,
 // a short one is left to the click that follows it. `markClickAfterDrag`
 // tells the marker that the click ending this press is no click.
-export function connectMarkerPointer(index, marker, markClickAfterDrag) {
+export function connectMarkerPointer(record, marker, markClickAfterDrag) {
+  const { index } = record;
   let press = null;  // a touch that may become a long press
   const forgetPress = () => {
     if (press) clearTimeout(press.timer);
@@ -76,7 +77,7 @@ export function connectMarkerPointer(index, marker, markClickAfterDrag) {
       held.timer = setTimeout(() => {
         if (press !== held) return;
         press = null;
-        act(() => model.pressOnMarker(index, records.mouseButtons.right));
+        sendEvent(record, 'press', records.mouseButtons.right);
         if (model.dragSource() === index) {
           markClickAfterDrag(true);
           beginDrag(index, held.event);
@@ -84,7 +85,7 @@ export function connectMarkerPointer(index, marker, markClickAfterDrag) {
       }, LONG_PRESS_MS);
       return;
     }
-    act(() => model.pressOnMarker(index, buttonCode(event.button)));
+    sendEvent(record, 'press', buttonCode(event.button));
     if (model.dragSource() === index) {
       event.preventDefault();
       markClickAfterDrag(event.button === 0);

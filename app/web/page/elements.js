@@ -23,6 +23,9 @@ function makeElement(record) {
   if (!kind.inDrawing) {
     place(element, record);
     if (record.fontPt) element.style.fontSize = `${record.fontPt}pt`;
+    // Stacked as the window stacks its widgets; labels and the logo stay
+    // beneath the window's drawing (see inDocumentOrder).
+    if (record.kind !== 'label' && record.kind !== 'image') element.style.zIndex = String(record.rank + 1);
     form.appendChild(element);
   }
   return element;
@@ -38,8 +41,8 @@ function makeLine(record) {
 
 // Labels lie lowest, then the window's drawing, then the controls. The
 // controls stand in the document in the window's focus order, so Tab visits
-// them as the window does; where two overlap, the later one in that order
-// lies on top, as in the window.
+// them as the window does; where two overlap, their rank in the stacking
+// (a z-index) puts the window's upper one on top.
 function inDocumentOrder(controls, tabOrder) {
   const order = (c) => {
     if (c.kind === 'label' || c.kind === 'image') return -1;
@@ -55,6 +58,7 @@ export function build() {
   form.style.width = `${px(r.clientWidth)}px`;
   form.style.height = `${px(r.clientHeight)}px`;
   form.style.backgroundColor = r.backColour;
+  form.style.setProperty('--picture-border', `${r.pictureBorderPx}px`);
   drawing.setAttribute('viewBox', `0 0 ${px(r.clientWidth)} ${px(r.clientHeight)}`);
   for (const { c: record, rank } of inDocumentOrder(r.controls, r.tabOrder)) {
     if (rank >= 0 && drawing.parentNode !== form) form.appendChild(drawing);

@@ -1,8 +1,9 @@
-// Forwarding the page's events to the model.
+// Forwarding the page's events to the model: each control's record lists
+// the events its table entry takes, and the model runs the action.
 import { form } from './dom.js';
 import { connectMarkerPointer } from './drag.js';
 import { connectFitting } from './fit.js';
-import { act, elements, model, records } from './view.js';
+import { elements, records, sendEvent } from './view.js';
 
 // The character code a key types, 0 .. 255, or -1 for none.
 function characterCode(event) {
@@ -15,8 +16,7 @@ function characterCode(event) {
   return code <= 255 ? code : -1;
 }
 
-function connectMarker(index) {
-  const marker = elements.get(`cmdSource-${index}`);
+function connectMarker(record, marker) {
   let clickAfterDrag = false;
   marker.addEventListener('click', (event) => {
     // Keys raise their own click (space) in the model; a drag's release is no click.
@@ -24,31 +24,35 @@ function connectMarker(index) {
       clickAfterDrag = false;
       return;
     }
-    act(() => model.clickMarker(index));
+    sendEvent(record, 'click');
   });
   marker.addEventListener('keydown', (event) => {
     const code = characterCode(event);
     if (code < 0) return;
     if (code === 32 || code === 13) event.preventDefault();
-    act(() => model.keyOnMarker(index, code));
+    sendEvent(record, 'key', code);
   });
-  connectMarkerPointer(index, marker, (value) => { clickAfterDrag = value; });
+  connectMarkerPointer(record, marker, (value) => { clickAfterDrag = value; });
+}
+
+// A control's events as the page sees them; the scroll bars send their own
+// changes (see control_kinds.js).
+function connectControl(record) {
+  const element = elements.get(record.id);
+  if (record.kind === 'marker') return connectMarker(record, element);
+  if (record.kind === 'hbar' || record.kind === 'vbar') return;
+  if (record.events.includes('click')) {
+    element.addEventListener('click', (event) => {
+      if (event.button === 0) sendEvent(record, 'click');
+    });
+  }
+  if (record.events.includes('change')) {
+    element.addEventListener('change', () => sendEvent(record, 'change', element.selectedIndex));
+  }
 }
 
 export function connectEvents() {
-  for (let i = 0; i < records.pathCount; ++i) connectMarker(i);
-  const click = (id, action) => elements.get(id).addEventListener('click', () => act(action));
-  click('cmdRand', () => model.clickRandom());
-  for (const g of [0, 1]) click(`cmdGo-${g}`, () => model.clickGo(g));
-  click('chkLinear', () => model.clickLinear());
-  click('chkMemory', () => model.clickMemory());
-  const list = elements.get('cmbSymbol');
-  list.addEventListener('change', () => act(() => model.chooseSymbol(list.selectedIndex)));
-  for (const record of records.controls.filter((c) => c.kind === 'picture')) {
-    elements.get(record.id).addEventListener('click', (event) => {
-      if (event.button === 0) act(() => model.clickSurface(record.surface));
-    });
-  }
+  for (const record of records.controls) if (record.events) connectControl(record);
   form.addEventListener('contextmenu', (event) => event.preventDefault());
   connectFitting();
 }

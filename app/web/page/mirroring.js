@@ -9,7 +9,7 @@ import { place } from './elements.js';
 import { pendingMessages, showNextMessage } from './message_box.js';
 import { scheduleTick } from './timer.js';
 import { reachForFingers } from './touch_targets.js';
-import { elements, flag, model, records } from './view.js';
+import { elements, flag, markerElement, model, records } from './view.js';
 
 function mirrorControl(record) {
   const element = elements.get(record.id);
@@ -61,15 +61,18 @@ function keep(list, record) {
   return ['left', 'top', 'width', 'height', 'visible'].some((field) => old[field] !== record[field]);
 }
 
+// The markers lie on top of every other control, among themselves in the
+// order they were brought to the front.
 function stackMarkers() {
+  const lowest = Math.min(...records.controls.filter((c) => c.kind === 'marker').map((c) => c.rank));
   records.markerStack.forEach((index, depth) => {
-    elements.get(`cmdSource-${index}`).style.zIndex = String(10 + depth);
+    markerElement(index).style.zIndex = String(lowest + 1 + depth);
   });
 }
 
 // What changed in the model since the last look into the elements, the
-// pictures left as they are. True when a control moved, resized, showed or
-// hid.
+// pictures left as they are. True when a control moved, resized, showed,
+// hid or was stacked anew.
 export function mirrorRecords() {
   const changes = JSON.parse(model.changes());
   let placesChanged = false;
@@ -85,6 +88,7 @@ export function mirrorRecords() {
   if (changes.markerStack) {
     records.markerStack = changes.markerStack;
     stackMarkers();
+    placesChanged = true;  // the markers' reach follows their stacking
   }
   if (changes.timer) records.timer = changes.timer;
   records.dragSource = changes.dragSource;
@@ -95,7 +99,7 @@ export function mirrorRecords() {
 export function sync() {
   if (mirrorRecords()) reachForFingers();
   copySurfaces();
-  if (drag && elements.get(`cmdSource-${drag.index}`).hidden) endDrag(null);
+  if (drag && markerElement(drag.index).hidden) endDrag(null);
   showNextMessage();
   scheduleTick();
 }

@@ -15,6 +15,22 @@ let mirror = () => {};
 
 export const px = (twips) => twips / records.twipsPerPixel;
 
+// A marker's element by its index, as the records number the markers.
+let markerIds = null;
+export function markerElement(index) {
+  if (!markerIds) {
+    markerIds = [];
+    for (const record of records.controls) if (record.kind === 'marker') markerIds[record.index] = record.id;
+  }
+  return elements.get(markerIds[index]);
+}
+
+// The model's action for an event on a control, as its table of controls
+// has it (see events.js).
+export function sendEvent(record, event, value = 0) {
+  act(() => model.controlEvent(record.id, event, value));
+}
+
 // A record's yes-or-no field, which must be there: a missing one would
 // silently read as no (or flip a class) instead of failing loudly.
 export function flag(record, name) {
