@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/user_actions.h"
+#include "display/plot_eye.h"
 
 namespace tarvel {
 namespace {
@@ -52,9 +53,9 @@ void linearClick(Form& form, int /*index*/, int /*value*/) {
 void memoryClick(Form& form, int /*index*/, int /*value*/) {
     clickMemory(form);
 }
-template <ControlKind Eye>
+template <void (*Clear)(Form&)>
 void eyeClick(Form& form, int /*index*/, int /*value*/) {
-    clickEyeSurface(form, Eye);
+    Clear(form);
 }
 
 constexpr std::size_t kSingleControls = 13;
@@ -108,17 +109,17 @@ constexpr std::array<ControlEntry, kControlCount> kTable = [] {
          .name = "picIndividual",
          .tabStop = 4,
          .place = placeOf<&Form::picIndividual>,
-         .click = eyeClick<K::PicIndividual>});
+         .click = eyeClick<picIndividual_Click>});
     add({.control = {K::PicCombo},
          .name = "picCombo",
          .tabStop = 15,
          .place = placeOf<&Form::picCombo>,
-         .click = eyeClick<K::PicCombo>});
+         .click = eyeClick<picCombo_Click>});
     add({.control = {K::PicSumGraph},
          .name = "picSumGraph",
          .tabStop = 5,
          .place = placeOf<&Form::picSumGraph>,
-         .click = eyeClick<K::PicSumGraph>});
+         .click = eyeClick<picSumGraph_Click>});
     // A click on the spectrum does nothing.
     add({.control = {K::PicSpectrum},
          .name = "picSpectrum",

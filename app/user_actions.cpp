@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "animation/animation_controls.h"
+#include "app/control_table.h"
 #include "app/drop_target.h"
 #include "display/plot_eye.h"
 #include "display/plot_spectrum.h"
@@ -108,32 +109,9 @@ void chooseSymbol(Form& form, int listIndex) {
 }
 
 void clickEyeSurface(Form& form, ControlKind which) {
-    switch (which) {
-        case ControlKind::PicIndividual:
-            picIndividual_Click(form);
-            break;
-        case ControlKind::PicCombo:
-            picCombo_Click(form);
-            break;
-        case ControlKind::PicSumGraph:
-            picSumGraph_Click(form);
-            break;
-        // A click on any other control is no click on an eye diagram.
-        case ControlKind::Label1:
-        case ControlKind::Label2:
-        case ControlKind::LblAt:
-        case ControlKind::CmdSource:
-        case ControlKind::CmdRand:
-        case ControlKind::CmdGo:
-        case ControlKind::HscFade:
-        case ControlKind::VscSpectrumRange:
-        case ControlKind::CmbSymbol:
-        case ControlKind::ImgZelm:
-        case ControlKind::PicSpectrum:
-        case ControlKind::ChkLinear:
-        case ControlKind::ChkMemory:
-            break;
-    }
+    // Only the eye diagrams take a click (the table of controls says which);
+    // a click on any other control is no click on an eye diagram.
+    if (pictureNumber(which) >= 0) runControlEvent(form, {which, 0}, ControlEvent::Click);
 }
 
 }  // namespace tarvel

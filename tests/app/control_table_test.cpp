@@ -13,6 +13,7 @@
 
 #include "animation/timer_tick.h"
 #include "app/user_actions.h"
+#include "display/plot_eye.h"
 #include "paths/path_editing.h"
 #include "support/path_placement.h"
 #include "support/started_form.h"
@@ -147,9 +148,9 @@ std::vector<Expected> expectedActions() {
         {{K::HscFade}, E::Change, 3, [](Form& f) { setFadeValue(f, 3); }},
         {{K::VscSpectrumRange}, E::Change, 3, [](Form& f) { setRangeValue(f, 3); }},
         {{K::CmbSymbol}, E::Change, 2, [](Form& f) { chooseSymbol(f, 2); }},
-        {{K::PicIndividual}, E::Click, 0, [](Form& f) { clickEyeSurface(f, K::PicIndividual); }},
-        {{K::PicCombo}, E::Click, 0, [](Form& f) { clickEyeSurface(f, K::PicCombo); }},
-        {{K::PicSumGraph}, E::Click, 0, [](Form& f) { clickEyeSurface(f, K::PicSumGraph); }},
+        {{K::PicIndividual}, E::Click, 0, [](Form& f) { picIndividual_Click(f); }},
+        {{K::PicCombo}, E::Click, 0, [](Form& f) { picCombo_Click(f); }},
+        {{K::PicSumGraph}, E::Click, 0, [](Form& f) { picSumGraph_Click(f); }},
         // Path 4 is on and off the stack, so that a key moves it.
         {{K::CmdSource, 4}, E::Click, 0, [](Form& f) { clickMarker(f, 4); }},
         {{K::CmdSource, 4}, E::Key, 'r', [](Form& f) { keyOnMarker(f, 4, 'r'); }},
@@ -172,6 +173,18 @@ TEST(ControlTable, EachEventRunsItsControlsOwnUserAction) {
         EXPECT_NE(everything(*direct), untouched) << "the action leaves no mark to compare";
         EXPECT_EQ(everything(*viaTable), everything(*direct));
     }
+}
+
+TEST(ControlTable, AClickOnAnyControlButAnEyeDiagramIsNoClickOnOne) {
+    const std::string untouched = everything(*busyForm());
+    for (ControlKind kind : {K::PicSpectrum, K::CmdRand, K::ChkMemory, K::CmdSource}) {
+        auto form = busyForm();
+        clickEyeSurface(*form, kind);
+        EXPECT_EQ(everything(*form), untouched) << static_cast<int>(kind);
+    }
+    auto form = busyForm();
+    clickEyeSurface(*form, K::PicCombo);
+    EXPECT_NE(everything(*form), untouched);
 }
 
 TEST(ControlTable, ControlsTakeNoOtherEvents) {
