@@ -7,7 +7,13 @@ const surfaces = [];  // by the model's surface number: {canvas, context, image}
 export function makeSurfaces(pictures) {
   for (const record of pictures) {
     const canvas = elements.get(record.id);
-    surfaces[record.surface] = { canvas, context: canvas.getContext('2d'), image: null };
+    // Pixels kept in memory, not on the graphics card: each frame puts
+    // the model's pixels in, and where the card is emulated (WebKitGTK
+    // without a GPU) every put went through the emulation. The canvas keeps
+    // its own compositing layer (page.css), which Chromium would otherwise
+    // drop and repaint the page around it.
+    const context = canvas.getContext('2d', { willReadFrequently: true });
+    surfaces[record.surface] = { canvas, context, image: null };
   }
   resizeSurfaces();
 }
