@@ -130,7 +130,6 @@ std::string recordsJson(const Form& form) {
     writeFloat(json, "clientHeight", form.clientHeight);
     json.stringField("backColour", toHex(form.backColour));
     writeTimer(json, form.timer1);
-    json.integerField("dragSource", form.dragSource.value_or(-1));
     json.stringField("dropPlaceName", kDropPlaceName);
     writeUnits(json);
 
@@ -185,7 +184,6 @@ std::string changesJson(const Form& form, const FormChanges& changes,
     writeRasteredItems(json, drawn, ratio);
     if (changes.stacking) writeMarkerStack(json, form);
     if (changes.timer) writeTimer(json, form.timer1);
-    json.integerField("dragSource", form.dragSource.value_or(-1));
     json.key("messages");
     json.beginArray();
     for (const std::string& text : changes.messages) json.string(text);

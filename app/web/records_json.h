@@ -1,7 +1,7 @@
 #pragma once
 // Every control's record as the page mirrors it, in one JSON object:
 //   caption, clientWidth, clientHeight, backColour, timer {enabled, intervalMs},
-//   dragSource (-1 for none), dropPlaceName, the core's units twipsPerPixel,
+//   dropPlaceName, the core's units twipsPerPixel,
 //   pictureBorderPx and mouseButtons {left, middle, right} (the codes the model
 //   takes), tabOrder [ids, lowest first], markerStack [indices, bottom first],
 //   lines [{id, x1, y1, x2, y2, widthPx, visible}], drawingOrder [ids of the
@@ -35,8 +35,8 @@ std::string recordsJson(const Form& form);
 // Only what changed, as JSON: controls [the changed controls' and frames'
 // records, as in recordsJson], lines [the changed lines' records], drawing
 // {ratio, items: [{id, rects}]} (the changed items of the window's drawing,
-// `drawn`, in device pixels), markerStack and timer when they changed,
-// dragSource, and messages [texts shown since, oldest first].
+// `drawn`, in device pixels), markerStack and timer when they changed, and
+// messages [texts shown since, oldest first].
 std::string changesJson(const Form& form, const FormChanges& changes,
                         const std::vector<RasteredItem>& drawn, double ratio);
 

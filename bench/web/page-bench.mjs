@@ -51,10 +51,10 @@ function pageTimes(page) {
     const tick = measure(() => model.tick());
     // What changed after a tick, as the page takes it (text, parsed); these
     // changes are then not mirrored, which the timing does not mind.
-    const changes = measure(() => {
+    const changes = typeof model.changes === 'function' ? measure(() => {
       model.tick();
       JSON.parse(model.changes());
-    }) - tick;
+    }) - tick : NaN;  // a page from before the changes were handed over
     // The canvas copies of each frame, timed inside it.
     let putting = 0;
     const put = CanvasRenderingContext2D.prototype.putImageData;

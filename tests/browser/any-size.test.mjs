@@ -63,6 +63,13 @@ test('the form fills the window, centred, whole, with no scroll bar, on a laptop
     assert.ok(Math.abs(view.top - (room.height - view.height) / 2) <= 1, `centred down, ${what}`);
     assert.deepEqual(view.scrolls, { x: 0, y: 0 }, `no scroll bar, ${what}`);
     assert.ok(Math.abs(view.canvas.pixels - view.canvas.shown) <= 1, `the plot drawn at the screen's pixels, ${what}`);
+    // The window's lines are drawn anew at the new ratio: every edge on a whole device pixel.
+    const offPixel = await page.evaluate(() => {
+      const ratio = window.tarvelDemo.model.pixelRatio();
+      const axis = document.getElementById('Line1').getAttribute('d');
+      return axis.match(/-?[\d.]+(e-?\d+)?/g).map(Number).filter((v) => Math.abs(v * ratio - Math.round(v * ratio)) > 0.01);
+    });
+    assert.deepEqual(offPixel, [], `the axes at the form's ratio, ${what}`);
     assert.deepEqual(problems, []);
     await page.close();
   }

@@ -91,7 +91,6 @@ export function mirrorRecords() {
     placesChanged = true;  // the markers' reach follows their stacking
   }
   if (changes.timer) records.timer = changes.timer;
-  records.dragSource = changes.dragSource;
   pendingMessages.push(...changes.messages);
   return placesChanged;
 }
