@@ -20,6 +20,7 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { machineLine } from './machine.mjs';
 
 const ENGINES = ['chromium', 'firefox', 'webkit'];
 const seconds = Number(process.argv[2] || 10);
@@ -180,8 +181,7 @@ function windowCpu(release) {
     { encoding: 'utf8' });
   const line = output.split('\n').find((l) => l.startsWith('animating'));
   const percent = Number(line.match(/([\d.]+)\s*%/)[1]);
-  const memory = output.split('\n').find((l) => /resident|memory/i.test(l)) || '';
-  return { percent, memory: memory.trim(), line: line.trim() };
+  return { percent, line: line.trim() };
 }
 
 async function main() {
@@ -190,13 +190,10 @@ async function main() {
     return;
   }
   const release = process.env.TARVEL_RELEASE_DIR || path.resolve(here, '../../build/release');
-  const cpuinfo = fs.readFileSync('/proc/cpuinfo', 'utf8');
-  const cpu = cpuinfo.match(/^model name\s*:\s*(.*)$/m)?.[1] || 'unknown';
-  const load = fs.readFileSync('/proc/loadavg', 'utf8').split(' ').slice(0, 3).join(' ');
-  console.log(`CPU: ${cpu} (${cpuinfo.match(/^processor/gm).length} logical cores), load average ${load}`);
+  console.log(machineLine());
 
   const window = windowCpu(release);
-  console.log(`the window: ${window.line}${window.memory ? `; ${window.memory}` : ''}`);
+  console.log(`the window: ${window.line}`);
   const engines = process.env.TARVEL_ENGINE ? [process.env.TARVEL_ENGINE] : ENGINES;
   const figures = {};
   for (const engine of engines) {

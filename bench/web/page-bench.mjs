@@ -18,6 +18,7 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { machineLine } from './machine.mjs';
 
 const ENGINES = ['chromium', 'firefox', 'webkit'];
 const WARM_UP = 300;  // lets the engine compile the hot code fully first
@@ -143,10 +144,7 @@ async function main() {
     return;
   }
   const release = process.env.TARVEL_RELEASE_DIR || path.resolve(here, '../../build/release');
-  const cpuinfo = fs.readFileSync('/proc/cpuinfo', 'utf8');
-  const cpu = cpuinfo.match(/^model name\s*:\s*(.*)$/m)?.[1] || 'unknown';
-  const load = fs.readFileSync('/proc/loadavg', 'utf8').split(' ').slice(0, 3).join(' ');
-  console.log(`CPU: ${cpu} (${cpuinfo.match(/^processor/gm).length} logical cores), load average ${load}`);
+  console.log(machineLine());
 
   // Each engine in a process of its own: the page interface is chosen on loading.
   const engines = process.env.TARVEL_ENGINE ? [process.env.TARVEL_ENGINE] : ENGINES;
