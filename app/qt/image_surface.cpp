@@ -1,5 +1,6 @@
 #include "app/qt/image_surface.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -86,6 +87,17 @@ void ImageSurface::paintEvent(QPaintEvent* event) {
 void ImageSurface::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
+}
+
+// Enter or Space on the focused box is a click, as on a button; a held key
+// clicks once.
+void ImageSurface::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const Qt::KeyboardModifiers others = event->modifiers() & ~Qt::KeypadModifier;
+    if (!activates || others != Qt::NoModifier) return QFrame::keyPressEvent(event);
+    event->accept();
+    if (!event->isAutoRepeat()) emit clicked();
 }
 
 // A click is a left press and release on the box, as on a button.

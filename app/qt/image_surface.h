@@ -53,6 +53,7 @@ class ImageSurface : public QFrame, public Surface {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void createImage(qreal ratio);

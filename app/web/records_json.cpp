@@ -79,8 +79,9 @@ void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
 // The core's numbers the page measures and counts by.
 void writeUnits(JsonWriter& json) {
     json.integerField("twipsPerPixel", static_cast<std::int64_t>(kTwipsPerPixel));
-    json.integerField("pictureBorderPx",
-                      static_cast<std::int64_t>(PictureBox::kBorder / kTwipsPerPixel));
+    json.integerField(
+        "pictureBorderPx",
+        static_cast<std::int64_t>(static_cast<double>(PictureBox::kBorder) / kTwipsPerPixel));
     json.key("mouseButtons");
     json.beginObject();
     json.integerField("left", buttonCode(MouseButton::Left));

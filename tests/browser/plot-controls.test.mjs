@@ -247,3 +247,21 @@ test('a click on an eye box clears it; the spectrum stays', async () => {
   assert.deepEqual(await canvasSeen(page, 'picSpectrum'), spectrum);
   await page.close();
 });
+
+test('Enter or Space on a focused eye box clears it, as a click does; other keys and the spectrum keep theirs', async () => {
+  const { page } = await openPage(browser);
+  await everyPathOnAfterRandom(page);
+  await tick(page, 3);
+  const spectrum = await canvasSeen(page, 'picSpectrum');
+  for (const [id, key] of [['picIndividual', 'Enter'], ['picCombo', 'Space'], ['picSumGraph', 'Space']]) {
+    await page.focus(`#${id}`);
+    await page.keyboard.press('x');
+    assert.ok((await canvasSeen(page, id)).drawn > 100, `${id} keeps its eyes after x`);
+    await page.keyboard.press(key);
+    assert.equal((await canvasSeen(page, id)).drawn, 0, `${id} is cleared by ${key}`);
+  }
+  await page.focus('#picSpectrum');
+  await page.keyboard.press('Enter');
+  assert.deepEqual(await canvasSeen(page, 'picSpectrum'), spectrum);
+  await page.close();
+});

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QtTest/QTest>
@@ -175,6 +176,28 @@ TEST_F(Form1Pixels, EyeSurfaceShowsTheStartUpTraceAndEmptiesOnAClick) {
     click(eye, QPoint(100, 50));
     EXPECT_EQ(form().picIndividual.clears, clears + 1);
     EXPECT_EQ(inked(eye->image()), 0);
+}
+
+TEST_F(Form1Pixels, EnterOrSpaceOnAFocusedEyeBoxClearsItOnceOtherKeysDoNot) {
+    for (ControlKind kind : {ControlKind::PicIndividual, ControlKind::PicCombo}) {
+        ImageSurface* eye = window->surface(kind);
+        const auto clears = form().picture(kind).clears;
+        QTest::keyClick(eye, Qt::Key_R);
+        QTest::keyClick(eye, Qt::Key_Space, Qt::ShiftModifier);
+        EXPECT_EQ(form().picture(kind).clears, clears);
+        QTest::keyClick(eye, Qt::Key_Space);
+        EXPECT_EQ(form().picture(kind).clears, clears + 1);
+        QTest::keyClick(eye, Qt::Key_Return);
+        QTest::keyClick(eye, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(form().picture(kind).clears, clears + 3);
+        // A held key repeats: the box is cleared once.
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+        QApplication::sendEvent(eye, &repeat);
+        EXPECT_EQ(form().picture(kind).clears, clears + 3);
+    }
+    const auto spectrumClears = form().picSpectrum.clears;
+    QTest::keyClick(window->surface(ControlKind::PicSpectrum), Qt::Key_Space);
+    EXPECT_EQ(form().picSpectrum.clears, spectrumClears);
 }
 
 // Upright and level impulse lines and axes are painted as two capped ends

@@ -45,6 +45,16 @@ function connectControl(record) {
     element.addEventListener('click', (event) => {
       if (event.button === 0) sendEvent(record, 'click');
     });
+    // A picture box is no button: Enter or Space on it clicks it as the
+    // window's does, once however long the key is held.
+    if (record.kind === 'picture') {
+      element.addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter' && event.key !== ' ') return;
+        if (event.ctrlKey || event.altKey || event.metaKey || event.shiftKey) return;
+        event.preventDefault();
+        if (!event.repeat) sendEvent(record, 'click');
+      });
+    }
   }
   if (record.events.includes('change')) {
     element.addEventListener('change', () => sendEvent(record, 'change', element.selectedIndex));
