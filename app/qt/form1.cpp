@@ -16,6 +16,7 @@
 #include "app/qt/image_surface.h"
 #include "app/qt/marker_button.h"
 #include "app/qt/qt_colour.h"
+#include "app/qt/scroll_bar_with_focus_ring.h"
 #include "app/qt/twips.h"
 #include "app/user_actions.h"
 
@@ -63,7 +64,7 @@ QPushButton* makeButton(const Box& place, const std::string& caption, float font
 }
 
 QScrollBar* makeBar(const ScrollBar& record, QWidget* parent) {
-    auto* bar = new QScrollBar(record.vertical ? Qt::Vertical : Qt::Horizontal, parent);
+    auto* bar = new ScrollBarWithFocusRing(record.vertical ? Qt::Vertical : Qt::Horizontal, parent);
     bar->setGeometry(widgetRectOf(record));
     bar->setRange(record.min, record.max);
     bar->setSingleStep(record.smallChange);

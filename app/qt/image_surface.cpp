@@ -8,9 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/focus_ring.h"
+#include "app/qt/focus_ring_painter.h"
 #include "app/qt/qt_colour.h"
 
 namespace tarvel::view {
+
+static_assert(2 * focus_ring::kLineDip == ImageSurface::kBorderDip,
+              "the focus ring covers the frame exactly");
 
 ImageSurface::ImageSurface(QSize innerSize, QWidget* parent, qreal fixedRatio)
     : QFrame(parent), innerSize_(innerSize), fixedRatio_(fixedRatio), pixels_(toPixel) {
@@ -81,7 +86,14 @@ void ImageSurface::paintEvent(QPaintEvent* event) {
         painter.drawImage(QRectF(exposed), image_, source);
     }
     // A repaint of the drawing alone, as on every tick, leaves the frame be.
-    if (!inner.contains(event->rect())) drawFrame(&painter);
+    // With the focus the ring stands in the frame's place (the focus change
+    // repaints the whole box).
+    if (inner.contains(event->rect())) return;
+    if (hasFocus()) {
+        paintFocusRing(painter, rect(), focus_ring::kEdgeInset);
+    } else {
+        drawFrame(&painter);
+    }
 }
 
 void ImageSurface::mousePressEvent(QMouseEvent* event) {

@@ -7,12 +7,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/focus_ring.h"
+#include "app/qt/focus_ring_painter.h"
 #include "paths/path_editing.h"
 
 namespace tarvel::view {
 namespace {
 
-constexpr int kFocusInset = 4;
 constexpr char16_t kLastCharacterCode = 255;
 
 // The character code of a key, when it has one of 0 .. 255.
@@ -98,11 +99,7 @@ void MarkerButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), face_);
     qDrawWinButton(&painter, rect(), palette(), isDown(), nullptr);
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(
-            rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
-    }
+    if (hasFocus()) paintFocusRing(painter, rect(), focus_ring::kMarkerInset);
 }
 
 void MarkerButton::mousePressEvent(QMouseEvent* event) {

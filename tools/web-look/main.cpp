@@ -15,6 +15,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/focus_ring.h"
 #include "app/form.h"
 #include "app/qt/twips.h"
 #include "tools/web-look/style_parts.h"
@@ -43,6 +44,8 @@ std::vector<StylePart> allParts(const tarvel::Form& form, std::vector<StyleLengt
                                       lengths));
     add(tarvel::tools::scrollBarParts("vbar", widgetRectOf(form.vscSpectrumRange).size(),
                                       Qt::Vertical, lengths));
+    parts.push_back(tarvel::tools::focusRingPart(
+        "marker-focus", widgetRectOf(form.cmdSource[0]).size(), tarvel::focus_ring::kMarkerInset));
     return parts;
 }
 

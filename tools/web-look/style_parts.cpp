@@ -10,6 +10,8 @@
 #include <QStyleOption>
 #include <stdexcept>
 
+#include "app/qt/focus_ring_painter.h"
+
 namespace tarvel::tools {
 namespace {
 
@@ -168,17 +170,31 @@ std::vector<StylePart> buttonParts(const std::string& name, QSize size) {
 std::vector<StylePart> listParts(const std::string& name, QSize size) {
     StyledList list;
     list.resize(size);
-    QStyleOptionComboBox option;
-    list.initStyleOption(&option);
-    asInActiveWindow(option);
-    option.currentText.clear();
+    const auto paint = [&](QStyle::State state) {
+        QStyleOptionComboBox option;
+        list.initStyleOption(&option);
+        asInActiveWindow(option);
+        option.state |= state;
+        option.currentText.clear();
+        QImage image = transparentImage(size);
+        QPainter painter(&image);
+        list.style()->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, &list);
+        list.style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, &list);
+        painter.end();
+        image.setDevicePixelRatio(1);
+        return image;
+    };
+    return {{name + "-normal", paint(QStyle::State_None)},
+            {name + "-focus", paint(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange)}};
+}
+
+StylePart focusRingPart(const std::string& name, QSize size, int inset) {
     QImage image = transparentImage(size);
     QPainter painter(&image);
-    list.style()->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, &list);
-    list.style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, &list);
+    view::paintFocusRing(painter, QRect(QPoint(), size), inset);
     painter.end();
     image.setDevicePixelRatio(1);
-    return {{name + "-normal", image}};
+    return {name, image};
 }
 
 namespace {

@@ -34,8 +34,13 @@ struct StyleLength {
 // alike) and focus (from the keyboard); each cut across its width.
 std::vector<StylePart> buttonParts(const std::string& name, QSize size);
 
-// The drop-down list `size` DIP large, whole, without its text.
+// The drop-down list `size` DIP large, whole, without its text: normal and
+// focus (from the keyboard).
 std::vector<StylePart> listParts(const std::string& name, QSize size);
+
+// The focus ring of a control `size` DIP large, `inset` as the window draws
+// it (app/focus_ring.h), alone on transparent.
+StylePart focusRingPart(const std::string& name, QSize size, int inset);
 
 // A scroll bar `size` DIP large: its two arrow buttons, up and down, and its
 // groove and thumb, cut along its length. The thumb's picture reaches over
