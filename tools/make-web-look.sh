@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes app/web/page/window-look.css: the window style's pictures of its
 # buttons, list and scroll bars, drawn by the release build's web-look at
-# device pixel ratios 1 and 2, as CSS custom properties (--look-<part>) that
+# device pixel ratios 1 and 2, with the markers' focus ring as the window
+# draws it, as CSS custom properties (--look-<part>) that
 # page.css lays on the page's controls; and app/qt/resources/logo@2x.png,
 # the logo as the window shows it at twice the pixels. Run it again when the
 # window's style or the controls' sizes change; both files are committed.

@@ -3,6 +3,7 @@
 // The window style's parts that the page shows, drawn at a device pixel
 // ratio of 1 or 2 (through QT_SCALE_FACTOR on the offscreen platform) into
 // OUTDIR/<part>.png, at the sizes of the window's controls (style_parts.h),
+// the markers' focus ring among them,
 // with OUTDIR/lengths.css, the lengths the page lays them out by, as CSS
 // custom properties; and OUTDIR/logo.png, the logo as the window shows it.
 // tools/
