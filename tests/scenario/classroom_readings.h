@@ -1,0 +1,37 @@
+#pragma once
+// What a student reads in the program, worked out from the runner's dumps of
+// one step of a classroom activity, under the headings the guide's tables
+// use. Each reading gives the text the guide must show in that column.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "script_process.h"
+
+namespace tarvel::scenario {
+
+// One row of a checked table: the dumps of the step it names.
+struct StepDumps {
+    const ScriptRun& run;
+    std::string step;  // "#: STEP" (state), "#: STEP arrays", "#: STEP words"
+
+    JsonValue state() const { return run.dump(step); }
+    JsonValue arrays() const { return run.dump(step + " arrays"); }
+    JsonValue words() const { return run.dump(step + " words"); }
+    std::vector<JsonValue> states() const { return run.dumps(step); }
+};
+
+using Reading = std::function<std::string(const StepDumps&)>;
+
+// The reading under a table heading, or nullptr for a heading the guide may
+// not use (a misspelt heading must not pass unchecked).
+const Reading* readingUnder(std::string_view heading);
+
+// The notches of a power response as the plot shows them: dips to under half
+// the largest drawn value, at the frequency of their bin under the plot's
+// axis, in MHz.
+std::vector<double> notchFrequencies(const std::vector<double>& power);
+
+}  // namespace tarvel::scenario
