@@ -50,7 +50,9 @@ TEST(ClassroomGuide, EveryCheckedCellIsWhatTheProgramShows) {
             for (const std::vector<std::string>& row : table.rows) {
                 SCOPED_TRACE("step " + row.front() + ", " + heading);
                 try {
-                    EXPECT_EQ(row[column], (*reading)(StepDumps{run, row.front()}));
+                    const std::string shown = reading->read(StepDumps{run, row.front()});
+                    EXPECT_TRUE(cellMatches(*reading, row[column], shown))
+                        << "the guide: " << row[column] << "\nthe program: " << shown;
                 } catch (const std::exception& e) {
                     ADD_FAILURE() << e.what();
                 }
@@ -99,6 +101,20 @@ TEST(ClassroomGuide, NotchesLieWhereTheAxisUnderThePlotReadsThem) {
     EXPECT_NEAR(notches[0], 137 * 15.0 / 4096 - 15 / 14.8, 1e-12);  // bin 137, -0.51 MHz
     EXPECT_NEAR(notches[1] - notches[0], 273 * 15.0 / 4096, 1e-12);
     EXPECT_TRUE(notchFrequencies(std::vector<double>(4096, 1.0)).empty()) << "flat: no notch";
+}
+
+TEST(ClassroomGuide, WordsAreQuotedAsWholeSentences) {
+    const std::string words = "Eye open 85 % of a single path's opening. A click clears it.";
+    EXPECT_TRUE(quotesWholeSentences(words, words));
+    EXPECT_TRUE(quotesWholeSentences(words, "Eye open 85 % of a single path's opening."));
+    EXPECT_TRUE(quotesWholeSentences(words, "A click clears it."));
+    EXPECT_FALSE(quotesWholeSentences(words, "Eye open 8")) << "not a sentence's end";
+    EXPECT_FALSE(quotesWholeSentences(words, "open 85 % of a single path's opening."))
+        << "not a sentence's start";
+    EXPECT_FALSE(quotesWholeSentences(words, "Eye open 80 % of a single path's opening."));
+    EXPECT_FALSE(quotesWholeSentences("2 notches. 12 notches.", "2 notches. 1"));
+    EXPECT_TRUE(quotesWholeSentences("12 notches. 2 notches.", "2 notches."))
+        << "found after a false start inside an earlier sentence";
 }
 
 TEST(ClassroomGuide, TablesAreReadUnderTheirCommentWithPlainMinusSigns) {

@@ -45,7 +45,11 @@ double captionValue(const std::string& caption) {
 // A value field's caption as the label shows it; the guide drops the leading
 // space the label keeps before numbers of 1 and above.
 Reading caption(const char* field) {
-    return [field](const StepDumps& s) { return trimmed(s.state()["lblAt"][field].text()); };
+    return {[field](const StepDumps& s) { return trimmed(s.state()["lblAt"][field].text()); }};
+}
+
+Reading words(const char* picture) {
+    return {[picture](const StepDumps& s) { return s.words()[picture].text(); }, true};
 }
 
 std::string frequencyList(const std::vector<double>& power) {
@@ -79,69 +83,94 @@ std::vector<double> meanDelays(const StepDumps& s) {
     return means;
 }
 
+std::string path7Delay(const StepDumps& s) {
+    return fixed(pathDelay(s.state(), 6), 1);
+}
+std::string path8Delay(const StepDumps& s) {
+    return fixed(pathDelay(s.state(), 7), 1);
+}
+std::string path7Power(const StepDumps& s) {
+    return fixed(pathPower(s.state(), 6), 2);
+}
+std::string path8Power(const StepDumps& s) {
+    return fixed(pathPower(s.state(), 7), 2);
+}
+std::string symbolTime(const StepDumps& s) {
+    return s.state()["cmbSymbol"]["text"].text();
+}
+std::string fadingSpeed(const StepDumps& s) {
+    return std::to_string(static_cast<int>(s.state()["hscFade"].number()));
+}
+
+std::string spreadOverSymbolTime(const StepDumps& s) {
+    const JsonValue state = s.state();
+    return fixed(captionValue(state["lblAt"]["3"].text()) / state["symbolTime"].number(), 2);
+}
+
+std::string notches(const StepDumps& s) {
+    return frequencyList(s.arrays()["dPowerSpectrum"].numbers());
+}
+std::string spacing(const StepDumps& s) {
+    return notchSpacing(s.arrays()["dPowerSpectrum"].numbers());
+}
+std::string memoryNotches(const StepDumps& s) {
+    return frequencyList(s.arrays()["dMemorySpectrum"].numbers());
+}
+
+std::string meanDelayRange(const StepDumps& s) {
+    const std::vector<double> means = meanDelays(s);
+    const auto [low, high] = std::minmax_element(means.begin(), means.end());
+    return fixed(*low, 2) + " to " + fixed(*high, 2);
+}
+
+std::string largestSpread(const StepDumps& s) {
+    double largest = 0;
+    for (const JsonValue& state : s.states()) {
+        largest = std::max(largest, captionValue(state["lblAt"]["3"].text()));
+    }
+    return fixed(largest, 2);
+}
+
+// The median step of the mean delay from one tick to the next.
+std::string typicalMeanDelayChange(const StepDumps& s) {
+    const std::vector<double> means = meanDelays(s);
+    std::vector<double> changes;
+    for (std::size_t i = 1; i < means.size(); ++i) {
+        changes.push_back(std::fabs(means[i] - means[i - 1]));
+    }
+    const auto middle = changes.begin() + static_cast<std::ptrdiff_t>(changes.size() / 2);
+    std::nth_element(changes.begin(), middle, changes.end());
+    return fixed(*middle, 2);
+}
+
 const std::map<std::string, Reading, std::less<>>& readings() {
     static const std::map<std::string, Reading, std::less<>> table{
         // The set-up a student makes.
-        {"Path 7 at (\u00b5s)",
-         [](const StepDumps& s) { return fixed(pathDelay(s.state(), 6), 1); }},
-        {"Path 8 at (\u00b5s)",
-         [](const StepDumps& s) { return fixed(pathDelay(s.state(), 7), 1); }},
-        {"Path 7 power", [](const StepDumps& s) { return fixed(pathPower(s.state(), 6), 2); }},
-        {"Path 8 power", [](const StepDumps& s) { return fixed(pathPower(s.state(), 7), 2); }},
-        {"Symbol time (\u00b5s)",
-         [](const StepDumps& s) { return s.state()["cmbSymbol"]["text"].text(); }},
-        {"Fading speed",
-         [](const StepDumps& s) {
-             return std::to_string(static_cast<int>(s.state()["hscFade"].number()));
-         }},
+        {"Path 7 at (\u00b5s)", {path7Delay}},
+        {"Path 8 at (\u00b5s)", {path8Delay}},
+        {"Path 7 power", {path7Power}},
+        {"Path 8 power", {path8Power}},
+        {"Symbol time (\u00b5s)", {symbolTime}},
+        {"Fading speed", {fadingSpeed}},
         // The statistics rows.
         {"Mean delay (\u00b5s)", caption("19")},
         {"Delay spread (\u00b5s)", caption("3")},
         {"1/spread (MHz)", caption("7")},
         {"0.2/spread (MHz)", caption("21")},
         {"0.02/spread (MHz)", caption("24")},
-        {"Spread / symbol time",
-         [](const StepDumps& s) {
-             const JsonValue state = s.state();
-             return fixed(captionValue(state["lblAt"]["3"].text()) / state["symbolTime"].number(),
-                          2);
-         }},
-        // The frequency response: the black trace, and the green one of the memory.
-        {"Notches near (MHz)",
-         [](const StepDumps& s) { return frequencyList(s.arrays()["dPowerSpectrum"].numbers()); }},
-        {"Notch spacing (MHz)",
-         [](const StepDumps& s) { return notchSpacing(s.arrays()["dPowerSpectrum"].numbers()); }},
-        {"Green notches near (MHz)",
-         [](const StepDumps& s) { return frequencyList(s.arrays()["dMemorySpectrum"].numbers()); }},
+        {"Spread / symbol time", {spreadOverSymbolTime}},
+        // The frequency response: the black trace, and the memory's green one.
+        {"Notches near (MHz)", {notches}},
+        {"Notch spacing (MHz)", {spacing}},
+        {"Green notches near (MHz)", {memoryNotches}},
         // The pictures in words.
-        {"The diagram reads", [](const StepDumps& s) { return s.words()["diagram"].text(); }},
-        {"The frequency response reads",
-         [](const StepDumps& s) { return s.words()["picSpectrum"].text(); }},
-        {"The sum's eye reads", [](const StepDumps& s) { return s.words()["picSumGraph"].text(); }},
+        {"The diagram reads", words("diagram")},
+        {"The frequency response reads", words("picSpectrum")},
+        {"The sum's eye reads", words("picSumGraph")},
         // A live run: every dump of the step, one a tick.
-        {"Mean delay, lowest to highest (\u00b5s)",
-         [](const StepDumps& s) {
-             const std::vector<double> means = meanDelays(s);
-             const auto [low, high] = std::minmax_element(means.begin(), means.end());
-             return fixed(*low, 2) + " to " + fixed(*high, 2);
-         }},
-        {"Largest delay spread (\u00b5s)",
-         [](const StepDumps& s) {
-             double largest = 0;
-             for (const JsonValue& state : s.states())
-                 largest = std::max(largest, captionValue(state["lblAt"]["3"].text()));
-             return fixed(largest, 2);
-         }},
-        {"Typical change of the mean delay per tick (\u00b5s)",
-         [](const StepDumps& s) {
-             const std::vector<double> means = meanDelays(s);
-             std::vector<double> changes;
-             for (std::size_t i = 1; i < means.size(); ++i)
-                 changes.push_back(std::fabs(means[i] - means[i - 1]));
-             const auto middle = changes.begin() + static_cast<std::ptrdiff_t>(changes.size() / 2);
-             std::nth_element(changes.begin(), middle, changes.end());
-             return fixed(*middle, 2);
-         }},
+        {"Mean delay, lowest to highest (\u00b5s)", {meanDelayRange}},
+        {"Largest delay spread (\u00b5s)", {largestSpread}},
+        {"Typical change of the mean delay per tick (\u00b5s)", {typicalMeanDelayChange}},
     };
     return table;
 }
@@ -151,6 +180,21 @@ const std::map<std::string, Reading, std::less<>>& readings() {
 const Reading* readingUnder(std::string_view heading) {
     const auto found = readings().find(heading);
     return found == readings().end() ? nullptr : &found->second;
+}
+
+bool cellMatches(const Reading& reading, const std::string& cell, const std::string& shown) {
+    return reading.quotesSentences ? quotesWholeSentences(shown, cell) : cell == shown;
+}
+
+bool quotesWholeSentences(const std::string& text, const std::string& quote) {
+    if (quote.empty() || quote.back() != '.') return false;
+    for (std::size_t at = text.find(quote); at != std::string::npos;
+         at = text.find(quote, at + 1)) {
+        const bool startsSentence = at == 0 || (at >= 2 && text.compare(at - 2, 2, ". ") == 0);
+        const std::size_t end = at + quote.size();
+        if (startsSentence && (end == text.size() || text[end] == ' ')) return true;
+    }
+    return false;
 }
 
 std::vector<double> notchFrequencies(const std::vector<double>& power) {

@@ -23,11 +23,23 @@ struct StepDumps {
     std::vector<JsonValue> states() const { return run.dumps(step); }
 };
 
-using Reading = std::function<std::string(const StepDumps&)>;
+struct Reading {
+    std::function<std::string(const StepDumps&)> read;
+    // The cell quotes whole sentences of a longer text (a picture's words)
+    // rather than all of it.
+    bool quotesSentences = false;
+};
 
 // The reading under a table heading, or nullptr for a heading the guide may
 // not use (a misspelt heading must not pass unchecked).
 const Reading* readingUnder(std::string_view heading);
+
+// Whether the guide's cell shows what the program shows under that reading.
+bool cellMatches(const Reading& reading, const std::string& cell, const std::string& shown);
+
+// Whether `quote` is one or more whole sentences of `text`: it ends a
+// sentence, and starts `text` or the sentence after one.
+bool quotesWholeSentences(const std::string& text, const std::string& quote);
 
 // The notches of a power response as the plot shows them: dips to under half
 // the largest drawn value, at the frequency of their bin under the plot's
