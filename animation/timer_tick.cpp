@@ -8,13 +8,12 @@
 #include "animation/tick_geometry.h"
 #include "app/integer_conversion.h"
 #include "app/vector_registers.h"
+#include "display/eye_opening.h"
 #include "display/plot_eye.h"
 #include "paths/path_state.h"
 
 namespace tarvel {
 namespace {
-
-constexpr double kEyeScale = 1.5;  // fits the shaped waveform's swing of about +-1.5
 
 double signOf(double v) {
     return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0);
@@ -90,7 +89,10 @@ void Timer1_Timer(Form& form) {
     shapeSpectrum(state);
     transformOrReport(form, state.dShapedSignal.data(), kPoints, true);
 
+    // Each eye is measured beside its drawing, for the boxes' words.
+    const double opening = singlePathOpening(state.dPulseSpectrum);
     PlotEye(state.dSymbolTime, state.dShapedSignal, form.picIndividual, kEyeScale, 0);
+    noteEyeTraces(form.picIndividual, state.dShapedSignal, kEyeScale, 0, opening);
 
     std::fill(state.dSumSignal.begin(), state.dSumSignal.begin() + kComplexBound, 0.0);
     for (int c = 0; c < kPathCount; ++c) {
@@ -100,12 +102,15 @@ void Timer1_Timer(Form& form) {
         const FilledShape& frame = form.cmdShape[index];
         const std::int16_t shift = sampleShift(frame.left, state.dSymbolTime);
         const double amplitude = pathAmplitude(frame.top);
-        PlotEye(state.dSymbolTime, state.dShapedSignal, form.picCombo, kEyeScale / amplitude,
-                toInteger16(1.5 * shift));
+        const double scale = kEyeScale / amplitude;
+        const std::int16_t drawnShift = toInteger16(1.5 * shift);
+        PlotEye(state.dSymbolTime, state.dShapedSignal, form.picCombo, scale, drawnShift);
+        noteEyeTraces(form.picCombo, state.dShapedSignal, scale, drawnShift, opening);
         accumulateDelayedCopy(state, amplitude, static_cast<int>(std::floor(1.5 * shift)));
     }
 
     PlotEye(state.dSymbolTime, state.dSumSignal, form.picSumGraph, kEyeScale, 0);
+    noteEyeTraces(form.picSumGraph, state.dSumSignal, kEyeScale, 0, opening);
 }
 
 }  // namespace tarvel

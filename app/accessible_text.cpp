@@ -7,14 +7,11 @@
 #include "paths/path_state.h"
 
 namespace tarvel {
-namespace {
 
-// Two decimals, as "%.2f" writes them: the exact binary value rounded, a
-// half to even. A value that rounds to zero reads "0.00", never "-0.00".
-// Scaled by 100 in double precision the value is close enough to decide,
-// except within a hair of a half, which printf decides; printf is slow in
-// the web build, where its long double is done in software, and markers
-// are described at every look.
+// The exact binary value rounded, a half to even. Scaled by 100 in double
+// precision the value is close enough to decide, except within a hair of a
+// half, which printf decides; printf is slow in the web build, where its
+// long double is done in software, and markers are described at every look.
 std::string twoDecimals(double value) {
     const double scaled = value * 100;
     if (std::fabs(scaled) < 1e9 && std::fabs(scaled - std::floor(scaled) - 0.5) > 1e-6) {
@@ -31,6 +28,22 @@ std::string twoDecimals(double value) {
     return result;
 }
 
+double markerDelay(float left) {
+    return static_cast<double>(left - kDelayZeroLeft) / static_cast<double>(kTwipsPerMicrosecond);
+}
+
+double markerPower(float top) {
+    return static_cast<double>(kPowerZeroTop - top) / static_cast<double>(kTwipsOfFullPower);
+}
+
+namespace {
+
+// What an eye diagram shows, then how to empty it.
+std::string eyeDescription(const PictureBox& eye) {
+    constexpr const char* kClears = "A click, Enter or Space clears it.";
+    return eye.description.empty() ? kClears : eye.description + " " + kClears;
+}
+
 }  // namespace
 
 std::string markerAccessibleName(int index) {
@@ -38,12 +51,12 @@ std::string markerAccessibleName(int index) {
 }
 
 std::string markerAccessibleDescription(bool switchedOn, float left, float top) {
-    const double delay =
-        static_cast<double>(left - kDelayZeroLeft) / static_cast<double>(kTwipsPerMicrosecond);
-    const double power =
-        static_cast<double>(kPowerZeroTop - top) / static_cast<double>(kTwipsOfFullPower);
-    return std::string(switchedOn ? "on" : "off") + ", delay " + twoDecimals(delay) +
-           " \u00b5s, relative power " + twoDecimals(power);
+    // Then the editing it takes: clicks, the four keys, the right-button drag.
+    return std::string(switchedOn ? "on" : "off") + ", delay " + twoDecimals(markerDelay(left)) +
+           " \u00b5s, relative power " + twoDecimals(markerPower(top)) +
+           ". A click selects it, a second click switches it " + (switchedOn ? "off" : "on") +
+           "; keys u, d, l, r move it up, down, left, right; drag with the right button to move "
+           "it, into the bottom-left corner to park it switched off.";
 }
 
 std::string valueAccessibleDescription(const std::string& value, const char* unit) {
@@ -53,7 +66,6 @@ std::string valueAccessibleDescription(const std::string& value, const char* uni
 
 AccessibleText accessibleTextOf(const Form& form, ControlRef control) {
     const auto i = static_cast<std::size_t>(control.index);
-    const std::string clearsOnClick = "A click clears the diagram";
     switch (control.kind) {
         case ControlKind::Label1:
             return {form.label1.caption, {}};
@@ -85,13 +97,13 @@ AccessibleText accessibleTextOf(const Form& form, ControlRef control) {
         case ControlKind::ImgZelm:
             return {form.caption + " logo", {}};
         case ControlKind::PicIndividual:
-            return {"Single-path eye diagram", clearsOnClick};
+            return {"Single-path eye diagram", eyeDescription(form.picIndividual)};
         case ControlKind::PicCombo:
-            return {"Eye diagrams of each path", clearsOnClick};
+            return {"Eye diagrams of each path", eyeDescription(form.picCombo)};
         case ControlKind::PicSumGraph:
-            return {"Eye diagram of the received sum", clearsOnClick};
+            return {"Eye diagram of the received sum", eyeDescription(form.picSumGraph)};
         case ControlKind::PicSpectrum:
-            return {"Frequency response", "Power response of the channel"};
+            return {"Frequency response", form.picSpectrum.description};
         case ControlKind::ChkLinear:
             return {form.chkLinear.caption, {}};
         case ControlKind::ChkMemory:

@@ -24,9 +24,18 @@ inline constexpr const char* kDropPlaceName = "Drop place";
 // "Path 1" .. "Path 8" for markers 0 .. 7.
 std::string markerAccessibleName(int index);
 
-// "on, delay 0.70 µs, relative power 0.50": the marker's state and what its
-// place on the diagram means.
+// A marker's place read on the diagram's axes: delay in µs, relative power.
+double markerDelay(float left);
+double markerPower(float top);
+
+// "on, delay 0.70 µs, relative power 0.50. A click selects it, ...": the
+// marker's state, what its place on the diagram means, and how the mouse
+// and the keys move it and switch it.
 std::string markerAccessibleDescription(bool switchedOn, float left, float top);
+
+// Two decimals, as "%.2f" writes them; a value that rounds to zero reads
+// "0.00", never "-0.00".
+std::string twoDecimals(double value);
 
 // The row's figure read with its unit, "0.35 µs", "Inf MHz"; empty text
 // stays empty.

@@ -110,7 +110,8 @@ void visitImage(Fields& f, const ImageBox& image) {
     f.flag("visible", image.visible);
 }
 
-// `surface` is the picture's number in kPictureKinds.
+// `surface` is the picture's number in kPictureKinds; `words` the picture
+// put into words, so that a watch sees the picture change with its words.
 template <typename Fields>
 void visitPicture(Fields& f, const PictureBox& p, int surface) {
     f.text("kind", "picture");
@@ -119,6 +120,7 @@ void visitPicture(Fields& f, const PictureBox& p, int surface) {
     f.number("innerHeight", p.innerHeight());
     f.flag("visible", p.visible);
     f.integer("surface", surface);
+    f.text("words", p.description);
 }
 
 // The fields of a control's kind.

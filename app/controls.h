@@ -104,6 +104,18 @@ struct Timer {
     int intervalMs = 0;
 };
 
+// What an eye diagram's traces show at the sampling instant since its box was
+// last cleared, as drawn: in units of the single path's waveform.
+struct EyeSamples {
+    bool drawn = false;       // any trace since the clear
+    bool onCentre = false;    // a trace passed through the centre line there
+    bool above = false;       // a trace passed above it
+    bool below = false;       // a trace passed below it
+    double lowestAbove = 0;   // the lowest value above the centre line
+    double highestBelow = 0;  // the highest value below it
+    int shownStep = -1;       // the 5 % step the words give; -1 while empty
+};
+
 // A picture box used as a drawing surface. The record keeps the drawing
 // colour and counts what it is asked to draw; the pixels (or a recording) are
 // the business of the attached Surface, if any.
@@ -116,6 +128,9 @@ struct PictureBox : Box {
     std::uint64_t linesSinceClear = 0;
     std::uint64_t clears = 0;
     bool visible = true;
+    // The picture in words, for assistive tools (app/picture_description.h).
+    std::string description;
+    EyeSamples eye;  // eye diagrams only
 
     void attach(Surface* target) {
         surface = target;

@@ -5,11 +5,13 @@
 #include <cstddef>
 #include <span>
 
+#include "display/eye_opening.h"
+
 namespace tarvel {
 namespace {
 
-constexpr int kFirstTrace = 17;  // 64 / 4 + 1
-constexpr int kLastTrace = 47;   // 192 / 4 - 1
+constexpr int kFirstTrace = kFirstEyeTrace;
+constexpr int kLastTrace = kLastEyeTrace;
 constexpr int kSegmentsPerTrace = 386;
 constexpr int kLeftEdgePosition = 32;  // half a symbol into each trace
 
@@ -57,19 +59,19 @@ void PlotEye(double dSymbolTime, const ComplexVector& dTimeData, PictureBox& pic
 }
 
 void picIndividual_Click(Form& form) {
-    form.picIndividual.clear();
+    clearEyeBox(form.picIndividual);
 }
 void picCombo_Click(Form& form) {
-    form.picCombo.clear();
+    clearEyeBox(form.picCombo);
 }
 void picSumGraph_Click(Form& form) {
-    form.picSumGraph.clear();
+    clearEyeBox(form.picSumGraph);
 }
 
 void clearEyeDiagrams(Form& form) {
-    form.picIndividual.clear();
-    form.picCombo.clear();
-    form.picSumGraph.clear();
+    clearEyeBox(form.picIndividual);
+    clearEyeBox(form.picCombo);
+    clearEyeBox(form.picSumGraph);
 }
 
 }  // namespace tarvel

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "analysis/calc_channel.h"
+#include "app/picture_description.h"
 
 namespace tarvel {
 namespace {
@@ -11,7 +12,6 @@ namespace {
 constexpr const char* kLinearCaption = "Linear Plot";
 constexpr const char* kLogCaption = "Log Plot";
 constexpr double kBinsAcrossWidth = 4096 / 7.4;
-constexpr int kRangeTop = 21;  // R = 21 - range value runs 1 .. 21
 
 // Where a power value lands, in the box's own twips. At R = 1 the full height
 // spans 31.25 dB (centred at mid-height) or a power of 6.25 (from the bottom
@@ -93,6 +93,7 @@ void PlotSpectrum(Form& form, const BinVector& dFreqSpectrum, PictureBox& picPic
     }
     picPic.setForeColour(kCurrentTraceColour);
     drawTrace(picPic, scale, dFreqSpectrum, true);
+    spectrumDescription(form, dFreqSpectrum, picPic.description);
 }
 
 void chkLinear_Click(Form& form) {

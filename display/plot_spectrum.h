@@ -6,7 +6,8 @@
 // linear axis from the bottom edge (chkLinear), over the range set by
 // vscSpectrumRange. While chkMemory is checked, the response of the first
 // drawing after it was checked is held and drawn in green behind the current,
-// two-pixel black trace. The drawing colour is black afterwards.
+// two-pixel black trace. The drawing colour is black afterwards, and the
+// box's words describe the drawing.
 
 #include "app/form.h"
 
@@ -17,6 +18,11 @@ constexpr Colour kCurrentTraceColour = kBlack;
 constexpr int kLastPlottedBin = 553;       // 4096 / 7.4 bins span the width
 constexpr int kMemoryBins = kPoints / 2;   // bins 0 .. 2047 are held
 constexpr float kSecondStrokeOffset = 15;  // one pixel lower
+constexpr int kRangeTop = 21;              // R = 21 - range value runs 1 .. 21
+// What the box's height spans at R = 1, R times less above: decibels
+// centred on 0 dB, or a power up from 0.
+constexpr double kLogSpanDecibels = 31.25;
+constexpr double kLinearSpanPower = 6.25;
 
 void PlotSpectrum(Form& form, const BinVector& dFreqSpectrum, PictureBox& picPic);
 

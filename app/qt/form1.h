@@ -72,6 +72,8 @@ class Form1 : public QWidget {
     void nameControls();
     // The accessible texts of these controls (those the watch saw change).
     void syncAccessibleTexts(const std::vector<ControlRef>& controls);
+    // The window's own description: the impulse diagram in words.
+    void syncWindowDescription();
     void connectMarker(MarkerButton* button);
 
     void syncMarkers();

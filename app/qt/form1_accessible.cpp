@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "app/accessible_text.h"
+#include "app/picture_description.h"
 #include "app/qt/drag_outline.h"
 #include "app/qt/form1.h"
 
@@ -153,6 +154,14 @@ void Form1::syncAccessibleTexts(const std::vector<ControlRef>& controls) {
             }
         }
     }
+}
+
+// The window reads as the impulse diagram it shows: which paths are on,
+// where. Set only when the words change, so a change raises one event.
+void Form1::syncWindowDescription() {
+    const std::string words = impulseDiagramDescription(*form_);
+    if (!mirrored_.changed(this, MirroredStrings::Role::AccessibleDescription, words)) return;
+    setAccessibleDescription(QString::fromStdString(words));
 }
 
 }  // namespace tarvel::view

@@ -83,6 +83,7 @@ void Form1::syncFromCore() {
     syncMarkers();
     syncControls();
     syncAccessibleTexts(changes.controls);
+    syncWindowDescription();
     syncTimer();
     if (!changes.drawing.empty()) syncWindowDrawing();
     for (ImageSurface* box : surfaces_) box->flush();

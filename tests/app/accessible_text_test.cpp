@@ -16,24 +16,25 @@ TEST(AccessibleText, MarkersAreNamedPathOneToEight) {
     EXPECT_EQ(markerAccessibleName(7), "Path 8");
 }
 
+// The state and place, before the words on how to edit the marker.
+std::string placeOf(bool switchedOn, float left, float top) {
+    const std::string text = markerAccessibleDescription(switchedOn, left, top);
+    return text.substr(0, text.find(". "));
+}
+
 TEST(AccessibleText, DescriptionReadsStateDelayAndPowerFromThePlace) {
     // Parking place: delay 0 and power 0, whatever the state.
-    EXPECT_EQ(markerAccessibleDescription(false, 360, 3900),
-              "off, delay 0.00 \u00b5s, relative power 0.00");
+    EXPECT_EQ(placeOf(false, 360, 3900), "off, delay 0.00 \u00b5s, relative power 0.00");
     // 840 twips right of delay 0 are 0.7 µs; 1770 twips above power 0 are half of 3540.
-    EXPECT_EQ(markerAccessibleDescription(true, 1200, 2130),
-              "on, delay 0.70 \u00b5s, relative power 0.50");
+    EXPECT_EQ(placeOf(true, 1200, 2130), "on, delay 0.70 \u00b5s, relative power 0.50");
     // The far corner of the editor's limits: 4860/1200 = 4.05, 3540/3540 = 1.
-    EXPECT_EQ(markerAccessibleDescription(true, 5220, 360),
-              "on, delay 4.05 \u00b5s, relative power 1.00");
+    EXPECT_EQ(placeOf(true, 5220, 360), "on, delay 4.05 \u00b5s, relative power 1.00");
     // A drop place off the round figures: 2040/3540 = 0.576..., 15/1200 = 0.0125.
-    EXPECT_EQ(markerAccessibleDescription(true, 375, 1860),
-              "on, delay 0.01 \u00b5s, relative power 0.58");
+    EXPECT_EQ(placeOf(true, 375, 1860), "on, delay 0.01 \u00b5s, relative power 0.58");
 }
 
 TEST(AccessibleText, PlacesJustOutsideTheLimitsNeverReadMinusZero) {
-    EXPECT_EQ(markerAccessibleDescription(true, 359, 3901),
-              "on, delay 0.00 \u00b5s, relative power 0.00");
+    EXPECT_EQ(placeOf(true, 359, 3901), "on, delay 0.00 \u00b5s, relative power 0.00");
 }
 
 // The figures are worked out without printf; they must read as "%.2f"
@@ -51,8 +52,19 @@ TEST(AccessibleText, FiguresReadAsPrintfWritesThemEverywhere) {
         const double power = static_cast<double>(3900 - place) / 3540;
         const std::string expected =
             "on, delay " + printed(delay) + " \u00b5s, relative power " + printed(power);
-        ASSERT_EQ(markerAccessibleDescription(true, place, place), expected) << place;
+        ASSERT_EQ(placeOf(true, place, place), expected) << place;
     }
+}
+
+TEST(AccessibleText, MarkerNamesTheClicksKeysAndDragThatEditIt) {
+    EXPECT_EQ(markerAccessibleDescription(false, 360, 3900),
+              "off, delay 0.00 \u00b5s, relative power 0.00. A click selects it, a second click "
+              "switches it on; keys u, d, l, r move it up, down, left, right; drag with the right "
+              "button to move it, into the bottom-left corner to park it switched off.");
+    const std::string on = markerAccessibleDescription(true, 1200, 2130);
+    EXPECT_EQ(on.substr(0, on.find(';')),
+              "on, delay 0.70 \u00b5s, relative power 0.50. A click selects it, a second click "
+              "switches it off");
 }
 
 TEST(AccessibleText, ValueFieldsPairEachFigureWithItsRowTitleAndUnit) {

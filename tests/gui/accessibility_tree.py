@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 """What a screen reader hears from the real program: starts it under Xvfb on
 Qt's xcb platform, reads its accessibility tree over AT-SPI with pyatspi (the
-client library Orca is built on) and checks the names, values and boxes.
+client library Orca is built on) and checks the names, values and boxes; then
+acts on it (Random, paths switched on by real clicks, the plot range set over
+AT-SPI) and checks the words that follow, one change event per change.
 
 Run on a private session bus:  dbus-run-session -- /usr/bin/python3 THIS PROGRAM
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -15,11 +18,23 @@ import time
 
 try:
     import pyatspi
+    from gi.repository import GLib
 except ImportError:
     sys.exit("FAIL: pyatspi is missing (Debian package python3-pyatspi)")
 
 START_TIMEOUT_S = 20
-PARKED = "off, delay 0.00 \u00b5s, relative power 0.00"
+PARKED = "off, delay 0.00 \u00b5s, relative power 0.00. A click selects it, a second click " \
+    "switches it on; keys u, d, l, r move it up, down, left, right; drag with the right button " \
+    "to move it, into the bottom-left corner to park it switched off."
+CLEARS = " A click, Enter or Space clears it."
+EYE_WORDS = re.compile(r"^(Empty since it was last cleared\.|Eye closed at the sampling instant\.|"
+                       r"Eye open [1-9]\d* % of a single path's opening at the sampling instant\.)"
+                       + re.escape(CLEARS) + "$")
+EYES = ["Single-path eye diagram", "Eye diagrams of each path", "Eye diagram of the received sum"]
+STATISTICS = {"Mean Delay": "\u00b5s", "Delay Spread": "\u00b5s",
+              "Coherence Bandwidth (1/Delay Spread)": "MHz",
+              "Coherence Bandwidth (0.2/Delay Spread)": "MHz",
+              "Coherence Bandwidth (0.02/Delay Spread)": "MHz"}
 
 
 def start_xvfb():
@@ -140,7 +155,135 @@ def check(app):
             # Only the symbol list, closed until it is opened, may be absent.
             expect(node.inside("combo box"), f"an element that is not shown: {node}")
         expect(node.name != "Drop place", f"a drop place while nothing is dragged: {node}")
+
+    expect([w.description for w in windows] == ["No path is on."],
+           f"the window reads as its empty diagram: {[w.description for w in windows]}")
+    for eye in EYES:
+        boxes = [n for n in nodes if n.name == eye]
+        expect(len(boxes) == 1 and EYE_WORDS.match(boxes[0].description),
+               f"the eye {eye!r} in words: {[b.description for b in boxes]}")
+    spectra = [n for n in nodes if n.name == "Frequency response"]
+    expect([s.description for s in spectra] ==
+           ["Log plot, -15.6 to 15.6 dB shown. No response: no path is on."],
+           f"the frequency response in words: {[s.description for s in spectra]}")
+    check_statistics(nodes, expect)
     return failures, nodes
+
+
+def check_statistics(nodes, expect):
+    """Each value field is named by its row and reads its figure with its unit."""
+    for title, unit in STATISTICS.items():
+        fields = [n for n in nodes if n.name == title and n.description]
+        expect(len(fields) == 1, f"one value field named {title!r}: {[str(f) for f in fields]}")
+        for field in fields:
+            figure = r"(-?\d*\.?\d+|Inf)" if unit == "MHz" else r"-?\d*\.?\d+"
+            expect(re.fullmatch(r" ?" + figure + " " + unit, field.description),
+                   f"{title!r} reads {field.description!r}")
+
+
+class DescriptionEvents:
+    """The description changes the program announces, as (source name, its
+    description when heard); Qt's bridge sends the source, not the text."""
+
+    def __init__(self):
+        self.seen = []
+        pyatspi.Registry.registerEventListener(
+            self.heard, "object:property-change:accessible-description")
+
+    def heard(self, event):
+        try:
+            self.seen.append((event.source.name, event.source.description))
+        except Exception:  # a source that went away meanwhile
+            pass
+
+    def of(self, name):
+        return [text for source, text in self.seen if source == name]
+
+    def pump(self, seconds):
+        """Lets the program act and its events arrive."""
+        context = GLib.MainContext.default()
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            while context.iteration(False):
+                pass
+            time.sleep(0.01)
+
+
+def find(acc, role, name):
+    found = []
+
+    def visit(node):
+        if node.getRoleName() == role and node.name == name:
+            found.append(node)
+        for child in node:
+            visit(child)
+    visit(acc)
+    return found[0] if len(found) == 1 else None
+
+
+def press(acc, events):
+    action = acc.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index("Press") if "Press" in names else 0)
+    events.pump(0.4)
+
+
+def act(app):
+    """Random, two paths switched on, the plot range set from outside: the
+    words follow, and every change is announced once."""
+    failures = []
+
+    def expect(condition, message):
+        if not condition:
+            failures.append(message)
+
+    events = DescriptionEvents()
+    window = app[0]
+    press(find(window, "push button", "Random"), events)
+    expect(window.description == "No path is on.", f"Random moves, switches nothing on: "
+           f"{window.description!r}")
+    for path in ("Path 1", "Path 2"):
+        marker = find(window, "push button", path)
+        press(marker, events)  # the first click selects it, the second switches it on
+        press(marker, events)
+    events.pump(0.5)
+    places = []
+    for i, path in ((1, "Path 1"), (2, "Path 2")):
+        match = re.match(r"on, delay (\d\.\d\d) \u00b5s, relative power (\d\.\d\d)\. ",
+                         find(window, "push button", path).description)
+        expect(match is not None, f"{path} switched on and read")
+        if match:
+            places.append(f"path {i} at {match[1]} \u00b5s, power {match[2]}")
+    expect(window.description == "2 paths on: " + "; ".join(places) + ".",
+           f"the window reads its two paths: {window.description!r}")
+    expect(events.of("Tarvel Demo") == ["1 path on: " + places[0] + ".", window.description],
+           f"the window announced each change once: {events.of('Tarvel Demo')}")
+    # No tick ran: the pictures' words stand as they were, unannounced.
+    for name in EYES + ["Frequency response"]:
+        expect(events.of(name) == [], f"{name!r} announced no change: {events.of(name)}")
+    check_statistics(list(Node(window, None).walk()), expect)
+
+    for name in ("Fading speed", "Plot range"):
+        value = find(window, "scroll bar", name).queryValue()
+        expect(value.minimumIncrement == 1, f"{name!r} steps by {value.minimumIncrement}")
+    plot_range = find(window, "scroll bar", "Plot range").queryValue()
+    events.seen.clear()
+    plot_range.currentValue = 10
+    events.pump(0.5)
+    expect(plot_range.currentValue == 10, f"the plot range set over AT-SPI reads "
+           f"{plot_range.currentValue}")
+    spectrum = find_any(window, "Frequency response").description
+    expect(spectrum.startswith("Log plot, -1.4 to 1.4 dB shown. "),
+           f"the plot follows the range set over AT-SPI: {spectrum!r}")
+    expect(events.of("Frequency response") == [spectrum],
+           f"the new range announced once: {events.of('Frequency response')}")
+    return failures
+
+
+def find_any(acc, name):
+    """The one element of that name, whatever its role."""
+    found = [n for n in Node(acc, None).walk() if n.name == name]
+    return found[0] if len(found) == 1 else None
 
 
 def main():
@@ -161,6 +304,8 @@ def main():
         if acc is None:
             return f"FAIL: the program did not show on the accessibility bus in {START_TIMEOUT_S} s"
         failures, nodes = check(Node(acc, None))
+        if not failures:
+            failures = act(acc)
         if failures:
             print("What the tree holds:")
             for node in nodes:
