@@ -203,7 +203,7 @@ std::vector<double> notchFrequencies(const std::vector<double>& power) {
     std::vector<double> notches;
     for (std::size_t k = 1; k + 1 < kDrawnBins; ++k) {
         const bool dip = power[k] < power[k - 1] && power[k] <= power[k + 1];
-        if (dip && power[k] < largest / 2) {
+        if (dip && power[k] < largest / 10) {
             notches.push_back(static_cast<double>(k) * kMHzPerBin - kAxisZeroMHz);
         }
     }

@@ -41,9 +41,9 @@ bool cellMatches(const Reading& reading, const std::string& cell, const std::str
 // sentence, and starts `text` or the sentence after one.
 bool quotesWholeSentences(const std::string& text, const std::string& quote);
 
-// The notches of a power response as the plot shows them: dips to under half
-// the largest drawn value, at the frequency of their bin under the plot's
-// axis, in MHz.
+// The notches of a power response as the plot shows them: dips to 10 dB or
+// more under the largest drawn value, as a notch is counted in the plot's
+// words, each at the frequency of its bin under the plot's axis, in MHz.
 std::vector<double> notchFrequencies(const std::vector<double>& power);
 
 }  // namespace tarvel::scenario
