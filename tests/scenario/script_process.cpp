@@ -87,6 +87,14 @@ JsonValue ScriptRun::dump(std::string_view name) const {
     return JsonValue::parse(line(name));
 }
 
+std::vector<JsonValue> ScriptRun::dumps(std::string_view name) const {
+    std::vector<JsonValue> named;
+    for (std::size_t i = 0; i < dumpNames.size() && i < lines.size(); ++i) {
+        if (dumpNames[i] == name) named.push_back(JsonValue::parse(lines[i]));
+    }
+    return named;
+}
+
 ScriptRun runScenarioFile(std::string_view name) {
     const std::string path = std::string(SCENARIO_DATA_DIR) + "/scenarios/" + std::string(name);
     ScriptRun result = run(shellQuoted(path));

@@ -20,6 +20,8 @@ struct ScriptRun {
     // The output line of the dump named `name`, as text and parsed as JSON.
     const std::string& line(std::string_view name) const;
     JsonValue dump(std::string_view name) const;
+    // Every dump named `name`, in order (a scenario may repeat a name).
+    std::vector<JsonValue> dumps(std::string_view name) const;
 };
 
 // `tarvel-script FILE` on a committed scenario (a name under scenarios/).

@@ -77,8 +77,10 @@ TEST(ErrorScenario, BadLinesAreRefusedWithTheirLineNumberAndReason) {
         {"key 0 #256", "line 1: character code out of range: '256' (0..255)"},
         {"clear all", "line 1: no eye-diagram surface 'all' (individual, combo, sum)"},
         {"dump everything",
-         "line 1: nothing to dump called 'everything' (dump, dump arrays, dump surface NAME)"},
+         "line 1: nothing to dump called 'everything' (dump, dump arrays, dump words, dump "
+         "surface NAME)"},
         {"dump arrays now", "line 1: surplus argument 'now' (dump arrays)"},
+        {"dump words now", "line 1: surplus argument 'now' (dump words)"},
         {"dump surface", "line 1: missing argument (dump surface NAME)"},
         {"dump surface picNone",
          "line 1: no surface 'picNone' (picIndividual, picCombo, picSumGraph, picSpectrum)"},

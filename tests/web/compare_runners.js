@@ -89,6 +89,7 @@ const refusals = [
   'bogus', 'click', 'click 8', 'click 0 1', 'key 0 #256', 'key 0 ab', 'fade 6', 'range -1',
   'symbol 1.5', 'clear eyes', 'drag 0 1e40 100', 'drag 0 nan 100', 'drag 0 0x10 100',
   'place 0 359 120', 'place 0 1e-50 120', 'draws 1', 'draws 1e-50', 'draws 0.5 x', 'tick -1',
+  'dump words now',
   'dump\n\n# fine so far\nclick 99',
 ];
 

@@ -138,9 +138,14 @@ void dump(ScriptSession& s, Args a, std::ostream& out) {
         out << dumpArrays(s.form()) << '\n';
         return;
     }
+    if (a[0] == "words") {
+        if (a.size() > 1) throw ScriptError{"surplus argument " + quoted(a[1]) + " (dump words)"};
+        out << dumpWords(s.form()) << '\n';
+        return;
+    }
     if (a[0] != "surface") {
         throw ScriptError{"nothing to dump called " + quoted(a[0]) +
-                          " (dump, dump arrays, dump surface NAME)"};
+                          " (dump, dump arrays, dump words, dump surface NAME)"};
     }
     if (a.size() < 2) throw ScriptError{"missing argument (dump surface NAME)"};
     const auto named = std::find_if(kSurfaces.begin(), kSurfaces.end(),
@@ -184,7 +189,7 @@ constexpr auto kCommands = std::to_array<Command>({
     {"clear", "clear individual|combo|sum", 1, 1, clear},
     {"place", "place I LEFT TOP", 3, 3, place},
     {"draws", "draws U1 [U2 ...]", 1, kAny, draws},
-    {"dump", "dump [arrays | surface NAME]", 0, 2, dump},
+    {"dump", "dump [arrays | words | surface NAME]", 0, 2, dump},
 });
 
 }  // namespace

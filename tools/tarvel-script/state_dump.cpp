@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "app/accessible_text.h"
 #include "app/json_writer.h"
+#include "app/picture_description.h"
 #include "paths/path_state.h"
+#include "tools/tarvel-script/script_session.h"
 
 namespace tarvel::script {
 namespace {
@@ -173,6 +176,17 @@ std::string dumpArrays(const Form& form) {
     writeUsed(json, "dShapedSignal", state.dShapedSignal, kComplexBound);
     writeUsed(json, "dSumSignal", state.dSumSignal, kComplexBound);
     writeUsed(json, "dSymbol", state.dSymbol, kSymbols);
+    json.endObject();
+    return json.text();
+}
+
+std::string dumpWords(const Form& form) {
+    JsonWriter json;
+    json.beginObject();
+    json.stringField("diagram", impulseDiagramDescription(form));
+    for (const NamedSurface& picture : kSurfaces) {
+        json.stringField(picture.name, accessibleTextOf(form, {picture.kind, 0}).description);
+    }
     json.endObject();
     return json.text();
 }
