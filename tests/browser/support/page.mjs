@@ -29,9 +29,10 @@ if (!['chromium', 'firefox', 'webkit'].includes(engine)) {
 export const VIEWPORT = { width: 953, height: 701 };
 
 // The engine's own browser: puppeteer's Browser for chromium and firefox.
-export async function launchBrowser() {
+// `options.screenReader`: see puppeteer-page.mjs.
+export async function launchBrowser(options = {}) {
   if (!fs.existsSync(pagePath)) throw new Error(`no page at ${pagePath}: build the web preset first`);
-  return engine === 'webkit' ? webkitPages.launch(pagePath) : puppeteerPages.launch(engine);
+  return engine === 'webkit' ? webkitPages.launch(pagePath) : puppeteerPages.launch(engine, options);
 }
 
 export async function closeBrowser(browser) {

@@ -59,7 +59,7 @@ async function freePort() {
 }
 
 // An Xvfb of our own; -displayfd picks a free display and says which.
-async function startXvfb() {
+export async function startXvfb() {
   need('/usr/bin/Xvfb', 'Xvfb');
   const xvfb = spawn('/usr/bin/Xvfb', ['-displayfd', '3', '-screen', '0', '3900x2300x24', '-nolisten', 'tcp'],
     { stdio: ['ignore', 'ignore', 'pipe', 'pipe'] });
