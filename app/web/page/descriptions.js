@@ -15,7 +15,7 @@ export function describe(element, text) {
   let holder = holders.get(element.id);
   if (!holder) {
     holder = document.createElement('div');
-    holder.id = `${element.id}-description`;
+    holder.id = `description-${element.id}`;
     store.appendChild(holder);
     holders.set(element.id, holder);
   }
