@@ -27,7 +27,7 @@ before(async () => {
   if (skip) return;
   desktop = await startDesktop();
   browser = await launchBrowser({ screenReader: desktop.env });
-  reader = await startClient(desktop, browser.process().pid);
+  reader = await startClient(desktop, engine === 'webkit' ? 'MiniBrowser' : browser.process().pid);
 });
 after(async () => {
   reader?.stop();

@@ -61,10 +61,11 @@ export function stopDesktop(desktop) {
   fs.rmSync(desktop.runtime, { recursive: true, force: true });
 }
 
-// The client for the browser with this process id: ask(command) sends one
-// command and resolves to its answer (see atspi_client.py).
-export async function startClient(desktop, browserPid) {
-  const client = spawn('/usr/bin/python3', [clientPath, String(browserPid)],
+// The client for the browser with this process id or application name:
+// ask(command) sends one command and resolves to its answer (see
+// atspi_client.py).
+export async function startClient(desktop, browser) {
+  const client = spawn('/usr/bin/python3', [clientPath, String(browser)],
     { env: desktop.env, stdio: ['pipe', 'pipe', 'pipe'] });
   let stderr = '';
   client.stderr.on('data', (d) => { stderr += d; });

@@ -3,7 +3,7 @@
 accessibility tree over AT-SPI with pyatspi (the library Orca is built on),
 sets values as assistive tools do, and collects what live regions announce.
 
-Started with the browser's process id; reads one JSON command a line on stdin
+Started with the browser's process id or application name; reads one JSON command a line on stdin
 and answers each with one JSON line on stdout:
   {"do": "tree"}                        the page's document as nested nodes
   {"do": "set", "name": N, "value": V}  sets the value of the node named N
@@ -24,8 +24,16 @@ STATES = {"focused": pyatspi.STATE_FOCUSED, "focusable": pyatspi.STATE_FOCUSABLE
           "pressed": pyatspi.STATE_PRESSED, "checked": pyatspi.STATE_CHECKED,
           "selected": pyatspi.STATE_SELECTED, "showing": pyatspi.STATE_SHOWING}
 
-browser_pid = int(sys.argv[1])
+# The browser by its process id, or by its application's name where its
+# driver starts it (MiniBrowser).
+browser = sys.argv[1]
 announcements = []
+
+
+def is_browser(app):
+    if browser.isdigit():
+        return app.get_process_id() == int(browser)
+    return app.name == browser
 
 
 def document():
@@ -33,7 +41,7 @@ def document():
     besides it)."""
     for app in pyatspi.Registry.getDesktop(0):
         try:
-            if app is None or app.get_process_id() != browser_pid:
+            if app is None or not is_browser(app):
                 continue
         except Exception:  # an application that went away meanwhile
             continue
@@ -118,7 +126,7 @@ def live(acc):
 
 def on_insert(event):
     try:
-        if event.host_application is None or event.host_application.get_process_id() != browser_pid:
+        if event.host_application is None or not is_browser(event.host_application):
             return
         politeness = live(event.source)
         if politeness and politeness != "off":

@@ -34,7 +34,7 @@ export const VIEWPORT = { width: 953, height: 701 + HELP_LINE_PX };
 // `options.screenReader`: see puppeteer-page.mjs.
 export async function launchBrowser(options = {}) {
   if (!fs.existsSync(pagePath)) throw new Error(`no page at ${pagePath}: build the web preset first`);
-  return engine === 'webkit' ? webkitPages.launch(pagePath) : puppeteerPages.launch(engine, options);
+  return engine === 'webkit' ? webkitPages.launch(pagePath, options) : puppeteerPages.launch(engine, options);
 }
 
 export async function closeBrowser(browser) {
