@@ -11,9 +11,9 @@ import { setTimeout as sleep } from 'node:timers/promises';
 import { startClient, startDesktop, stopDesktop } from './support/atspi.mjs';
 import { closeBrowser, control, engine, launchBrowser, openPage, records } from './support/page.mjs';
 
-// WebKitGTK's MiniBrowser runs under its WebDriver, which starts it with no
-// accessibility bus; its tree is not read here.
-const skip = engine === 'webkit' ? 'the WebKit harness starts MiniBrowser without an accessibility bus' : false;
+// WebKitGTK's web process lays its tree out on the bus but sends a client
+// here none of its events: what a live region says is heard in the others.
+const unheard = engine === 'webkit' ? 'WebKitGTK sends the AT-SPI client no events of the page' : false;
 
 // Longer than the page waits for the user's edits to settle (announcements.js).
 const SETTLED_MS = 1500;
@@ -24,7 +24,6 @@ let desktop;
 let browser;
 let reader;
 before(async () => {
-  if (skip) return;
   desktop = await startDesktop();
   browser = await launchBrowser({ screenReader: desktop.env });
   reader = await startClient(desktop, engine === 'webkit' ? 'MiniBrowser' : browser.process().pid);
@@ -38,7 +37,7 @@ after(async () => {
 // A page in the tab in front: the browsers lay out the tree of that one.
 async function openShownPage() {
   const { page } = await openPage(browser);
-  await page.bringToFront();
+  if (page.bringToFront) await page.bringToFront();  // WebKit's has one page a window
   return page;
 }
 
@@ -149,7 +148,7 @@ async function statisticsSentence(page) {
 }
 
 test('a screen reader walks the form area by area, controls named, with their roles, states and values',
-  { skip }, async () => {
+  async () => {
     const page = await openShownPage();
     const read = await formWhen((f) => find(f, 'panel', 'Animation'), 'the form shows on the bus');
     // The areas in the layout's order, Tab's order left to the keys.
@@ -200,7 +199,7 @@ test('a screen reader walks the form area by area, controls named, with their ro
     await page.close();
   });
 
-test('the pictures read the model\'s descriptions, before and after the channel changes', { skip }, async () => {
+test('the pictures read the model\'s descriptions, before and after the channel changes', async () => {
   const page = await openShownPage();
   const pictures = { picIndividual: 'Single-path eye diagram', picCombo: 'Eye diagrams of each path',
     picSumGraph: 'Eye diagram of the received sum', picSpectrum: 'Frequency response' };
@@ -241,39 +240,40 @@ test('the pictures read the model\'s descriptions, before and after the channel 
   await page.close();
 });
 
-test('one polite announcement for each change of the channel, none for the fading\'s ticks', { skip }, async () => {
-  const page = await openShownPage();
-  await formWhen((f) => find(f, 'panel', 'Animation'), 'the form shows on the bus');
-  await announcements();
-  // Edits while the animation stands: the statistics follow at its first tick.
-  await page.click('#cmdRand');
-  for (let i = 0; i < 2; ++i) {
-    await page.click(`#cmdSource-${i}`);
-    await page.click(`#cmdSource-${i}`);
-  }
-  await page.click('#cmdGo-0');
-  await sleep(SETTLED_MS);
-  let heard = await announcements();
-  assert.equal(heard.length, 1, JSON.stringify(heard));
-  assert.equal(heard[0].text, await statisticsSentence(page));
-  assert.equal(heard[0].live, 'polite');
-  await sleep(SETTLED_MS);
-  assert.deepEqual(await announcements(), [], 'ticks on an unchanged channel say nothing');
+test('one polite announcement for each change of the channel, none for the fading\'s ticks', { skip: unheard },
+  async () => {
+    const page = await openShownPage();
+    await formWhen((f) => find(f, 'panel', 'Animation'), 'the form shows on the bus');
+    await announcements();
+    // Edits while the animation stands: the statistics follow at its first tick.
+    await page.click('#cmdRand');
+    for (let i = 0; i < 2; ++i) {
+      await page.click(`#cmdSource-${i}`);
+      await page.click(`#cmdSource-${i}`);
+    }
+    await page.click('#cmdGo-0');
+    await sleep(SETTLED_MS);
+    let heard = await announcements();
+    assert.equal(heard.length, 1, JSON.stringify(heard));
+    assert.equal(heard[0].text, await statisticsSentence(page));
+    assert.equal(heard[0].live, 'polite');
+    await sleep(SETTLED_MS);
+    assert.deepEqual(await announcements(), [], 'ticks on an unchanged channel say nothing');
 
-  // Fading set as assistive tools set it: its ticks change the figures, unsaid.
-  await reader.ask({ do: 'set', name: 'Fading speed', value: 5 });
-  const figures = await statisticsSentence(page);
-  await sleep(SETTLED_MS);
-  assert.notEqual(await statisticsSentence(page), figures, 'the fading moves the figures');
-  assert.deepEqual(await announcements(), [], 'the fading\'s ticks are not announced');
+    // Fading set as assistive tools set it: its ticks change the figures, unsaid.
+    await reader.ask({ do: 'set', name: 'Fading speed', value: 5 });
+    const figures = await statisticsSentence(page);
+    await sleep(SETTLED_MS);
+    assert.notEqual(await statisticsSentence(page), figures, 'the fading moves the figures');
+    assert.deepEqual(await announcements(), [], 'the fading\'s ticks are not announced');
 
-  // A held key on a marker is one announcement once it settles.
-  await page.focus('#cmdSource-5');  // off, so shown while the others fade
-  for (let k = 0; k < 6; ++k) await page.keyboard.press('u');
-  await sleep(SETTLED_MS);
-  heard = await announcements();
-  assert.equal(heard.length, 1, JSON.stringify(heard));
-  await reader.ask({ do: 'set', name: 'Fading speed', value: 0 });
-  await page.click('#cmdGo-0');
-  await page.close();
-});
+    // A held key on a marker is one announcement once it settles.
+    await page.focus('#cmdSource-5');  // off, so shown while the others fade
+    for (let k = 0; k < 6; ++k) await page.keyboard.press('u');
+    await sleep(SETTLED_MS);
+    heard = await announcements();
+    assert.equal(heard.length, 1, JSON.stringify(heard));
+    await reader.ask({ do: 'set', name: 'Fading speed', value: 0 });
+    await page.click('#cmdGo-0');
+    await page.close();
+  });
