@@ -8,6 +8,7 @@
 #include "app/control_fields.h"
 #include "app/control_table.h"
 #include "app/json_writer.h"
+#include "app/picture_description.h"
 #include "paths/path_editing.h"
 
 namespace tarvel::web {
@@ -136,6 +137,7 @@ std::string recordsJson(const Form& form) {
     json.stringField("backColour", toHex(form.backColour));
     writeTimer(json, form.timer1);
     json.stringField("dropPlaceName", kDropPlaceName);
+    json.stringField("impulseDescription", impulseDiagramDescription(form));
     writeUnits(json);
 
     json.key("tabOrder");

@@ -1,7 +1,8 @@
 #pragma once
 // Every control's record as the page mirrors it, in one JSON object:
 //   caption, clientWidth, clientHeight, backColour, timer {enabled, intervalMs},
-//   dropPlaceName, the core's units twipsPerPixel,
+//   dropPlaceName, impulseDescription (the impulse diagram in words), the
+//   core's units twipsPerPixel,
 //   pictureBorderPx and mouseButtons {left, middle, right} (the codes the model
 //   takes), tabOrder [ids, lowest first], markerStack [indices, bottom first],
 //   lines [{id, x1, y1, x2, y2, widthPx, visible}], drawingOrder [ids of the

@@ -58,7 +58,7 @@ export class ScrollBar {
     value.className = 'value';
     value.id = `${this.bar.id}-value`;
     value.step = '1';
-    if (this.vertical) value.setAttribute('aria-orientation', 'vertical');
+    value.setAttribute('aria-orientation', this.vertical ? 'vertical' : 'horizontal');
     element.tabIndex = -1;
     element.append(value, this.less, this.track, this.more);
     this.value = value;
