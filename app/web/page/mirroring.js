@@ -1,9 +1,9 @@
 // Mirroring the model into the elements after every event and tick: the
 // model says what changed since the page last looked, and only that is
 // touched.
+import { statisticsMirrored } from './announcements.js';
 import { copySurfaces } from './canvases.js';
 import { kindOf } from './control_kinds.js';
-import { statisticsMirrored } from './announcements.js';
 import { describe } from './descriptions.js';
 import { setAttribute } from './dom.js';
 import { drag, endDrag } from './drag.js';
