@@ -271,6 +271,8 @@ test('one polite announcement for each change of the channel, none for the fadin
 
     // Fading set as assistive tools set it: its ticks change the figures, unsaid.
     await reader.ask({ do: 'set', name: 'Fading speed', value: 5 });
+    await formWhen((f) => find(f, 'slider', 'Fading speed')?.value.now === 5, 'the fading speed reads 5');
+    assert.equal(control(await records(page), 'hscFade').value, 5, 'the model took the fading speed');
     const figures = await statisticsSentence(page);
     await sleep(SETTLED_MS);
     assert.notEqual(await statisticsSentence(page), figures, 'the fading moves the figures');
