@@ -26,8 +26,10 @@ else
 fi
 if [ "$purpose" = test ]; then
   packages+=(clang clang-format libclang-rt-14-dev valgrind libfftw3-dev appstream desktop-file-utils)
-  # The window's tree read by an AT-SPI client under Xvfb; the window under Wayland.
-  packages+=(python3-pyatspi at-spi2-core dbus xvfb weston qt6-wayland)
+  # The window's tree, and the browsers' for the page's screen-reader test, read
+  # by an AT-SPI client under Xvfb on a session bus of their own; the window
+  # under Wayland.
+  packages+=(python3-pyatspi at-spi2-core dbus dbus-daemon xvfb weston qt6-wayland)
   packages+=("${web_packages[@]}")
   # The browser tests in three engines: chromium and firefox-esr, driven by
   # puppeteer-core from npm, and WebKitGTK through its WebDriver on an Xvfb

@@ -8,6 +8,7 @@
 #include "app/control_fields.h"
 #include "app/control_table.h"
 #include "app/json_writer.h"
+#include "app/picture_description.h"
 #include "paths/path_editing.h"
 
 namespace tarvel::web {
@@ -73,6 +74,10 @@ void writeControl(JsonWriter& json, const Form& form, ControlRef control) {
     json.endArray();
     JsonFields fields{json};
     visitKindFields(fields, form, control);
+    // A statistic's unit, which the page reads out after its figure.
+    const StatisticsRow* row =
+        control.kind == ControlKind::LblAt ? statisticsRowOf(control.index) : nullptr;
+    if (row != nullptr) json.stringField("unit", row->unit);
     json.endObject();
 }
 
@@ -132,6 +137,7 @@ std::string recordsJson(const Form& form) {
     json.stringField("backColour", toHex(form.backColour));
     writeTimer(json, form.timer1);
     json.stringField("dropPlaceName", kDropPlaceName);
+    json.stringField("impulseDescription", impulseDiagramDescription(form));
     writeUnits(json);
 
     json.key("tabOrder");
@@ -165,7 +171,8 @@ std::string recordsJson(const Form& form) {
 namespace tarvel::web {
 
 std::string changesJson(const Form& form, const FormChanges& changes,
-                        const std::vector<RasteredItem>& drawn, double ratio) {
+                        const std::vector<RasteredItem>& drawn, double ratio,
+                        const std::optional<std::string>& impulseDescription) {
     JsonWriter json;
     json.beginObject();
     json.key("controls");
@@ -189,6 +196,7 @@ std::string changesJson(const Form& form, const FormChanges& changes,
     json.beginArray();
     for (const std::string& text : changes.messages) json.string(text);
     json.endArray();
+    if (impulseDescription) json.stringField("impulseDescription", *impulseDescription);
     json.endObject();
     return json.text();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Every control's record as the page mirrors it, in one JSON object:
 //   caption, clientWidth, clientHeight, backColour, timer {enabled, intervalMs},
-//   dropPlaceName, the core's units twipsPerPixel,
+//   dropPlaceName, impulseDescription (the impulse diagram in words), the
+//   core's units twipsPerPixel,
 //   pictureBorderPx and mouseButtons {left, middle, right} (the codes the model
 //   takes), tabOrder [ids, lowest first], markerStack [indices, bottom first],
 //   lines [{id, x1, y1, x2, y2, widthPx, visible}], drawingOrder [ids of the
@@ -18,6 +19,7 @@
 //   core: "cmdSource-3", "lblAt-19", "cmdRand", "picSpectrum"; a line's or
 //   frame's "Line2", "lneImpulse-3", "cmdShape-3".
 
+#include <optional>
 #include <string>
 
 #include "app/control_table.h"
@@ -35,9 +37,11 @@ std::string recordsJson(const Form& form);
 // Only what changed, as JSON: controls [the changed controls' and frames'
 // records, as in recordsJson], lines [the changed lines' records], drawing
 // {ratio, items: [{id, rects}]} (the changed items of the window's drawing,
-// `drawn`, in device pixels), markerStack and timer when they changed, and
-// messages [texts shown since, oldest first].
+// `drawn`, in device pixels), markerStack and timer when they changed,
+// messages [texts shown since, oldest first], and impulseDescription (the
+// impulse diagram in words) when `impulseDescription` is given.
 std::string changesJson(const Form& form, const FormChanges& changes,
-                        const std::vector<RasteredItem>& drawn, double ratio);
+                        const std::vector<RasteredItem>& drawn, double ratio,
+                        const std::optional<std::string>& impulseDescription = std::nullopt);
 
 }  // namespace tarvel::web

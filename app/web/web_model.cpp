@@ -7,6 +7,7 @@
 #include "animation/timer_tick.h"
 #include "app/control_table.h"
 #include "app/form_load.h"
+#include "app/picture_description.h"
 #include "app/pixel_ratio.h"
 #include "app/user_actions.h"
 #include "app/web/records_json.h"
@@ -116,7 +117,13 @@ std::string WebModel::changes() {
     drawn.reserve(changes.drawing.size());
     for (const DrawingRef& item : changes.drawing)
         drawn.push_back(rasterItem(*form_, item, pixelRatio()));
-    return changesJson(*form_, changes, drawn, pixelRatio());
+    std::optional<std::string> impulseDescription = impulseDiagramDescription(*form_);
+    if (*impulseDescription == impulseDescription_) {
+        impulseDescription.reset();
+    } else {
+        impulseDescription_ = *impulseDescription;
+    }
+    return changesJson(*form_, changes, drawn, pixelRatio(), impulseDescription);
 }
 
 // The page reads any surface number here; it may only index our own four.

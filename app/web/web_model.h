@@ -69,7 +69,7 @@ class WebModel {
     // (see changesJson in records_json.h): the records of the controls and
     // lines that changed, their drawing in device pixels at the picture
     // boxes' ratio (all of it after a change of ratio), and the messages
-    // shown meanwhile.
+    // shown meanwhile, and the impulse diagram's words when they changed.
     std::string changes();
 
     int surfaceWidth(int surface) const;
@@ -83,6 +83,9 @@ class WebModel {
     std::unique_ptr<Form> form_;
     std::array<std::unique_ptr<WebSurface>, kSurfaceCount> surfaces_;
     FormWatch watch_;
+    // The impulse diagram's words as the page last got them: empty before
+    // the first look, so that the first gives them.
+    std::string impulseDescription_;
 };
 
 }  // namespace tarvel::web

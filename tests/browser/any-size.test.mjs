@@ -4,10 +4,11 @@
 import assert from 'node:assert/strict';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { after, before, test } from 'node:test';
-import { closeBrowser, engine, launchBrowser, openPage } from './support/page.mjs';
+import { HELP_LINE_PX, VIEWPORT, closeBrowser, engine, launchBrowser, openPage } from './support/page.mjs';
 import { pdfFillColours, pdfPages } from './support/pdf.mjs';
 
-const WINDOW = { width: 953, height: 701 };
+const WINDOW = VIEWPORT;
+const FORM = { width: 953, height: 701 };
 const SETTLED_MS = 500;  // the pictures move to a new ratio 200 ms after a change
 
 let browser;
@@ -56,11 +57,13 @@ test('the form fills the window, centred, whole, with no scroll bar, on a laptop
     await sleep(SETTLED_MS);
     const view = await seen(page);
     const what = `${room.width} x ${room.height}: ${JSON.stringify(view)}`;
-    const scale = Math.min(room.width / WINDOW.width, room.height / WINDOW.height);
-    assert.ok(Math.abs(view.width - WINDOW.width * scale) <= 1, what);
-    assert.ok(Math.abs(view.height - WINDOW.height * scale) <= 1, what);
+    // The help's summary keeps its line below the form.
+    const height = room.height - HELP_LINE_PX;
+    const scale = Math.min(room.width / FORM.width, height / FORM.height);
+    assert.ok(Math.abs(view.width - FORM.width * scale) <= 1, what);
+    assert.ok(Math.abs(view.height - FORM.height * scale) <= 1, what);
     assert.ok(Math.abs(view.left - (room.width - view.width) / 2) <= 1, `centred across, ${what}`);
-    assert.ok(Math.abs(view.top - (room.height - view.height) / 2) <= 1, `centred down, ${what}`);
+    assert.ok(Math.abs(view.top - (height - view.height) / 2) <= 1, `centred down, ${what}`);
     assert.deepEqual(view.scrolls, { x: 0, y: 0 }, `no scroll bar, ${what}`);
     assert.ok(Math.abs(view.canvas.pixels - view.canvas.shown) <= 1, `the plot drawn at the screen's pixels, ${what}`);
     // The window's lines are drawn anew at the new ratio: every edge on a whole device pixel.
@@ -85,14 +88,16 @@ test('Ctrl + magnifies the form past its filled size, the page scrolls to each c
     const magnified = await seen(page);
     assert.ok(Math.abs(magnified.width / filled.width - 1.75) < 0.01, `three steps: ${magnified.width}`);
     assert.ok(magnified.scrolls.x > 0 && magnified.scrolls.y > 0, JSON.stringify(magnified.scrolls));
-    // Scrolled to either end, each corner of the form is in view.
+    // Scrolled to either end, each corner of the form is in view, at the
+    // bottom with the help's summary below it.
     for (const [x, y] of [[0, 0], [1, 0], [0, 1], [1, 1]]) {
-      const shown = await page.evaluate(([ex, ey]) => {
+      const shown = await page.evaluate(([ex, ey, help]) => {
         scrollTo(ex * 1e5, ey * 1e5);
         const box = document.getElementById('stage').getBoundingClientRect();
         const root = document.documentElement;
-        return { x: ex ? box.right - root.clientWidth : box.left, y: ey ? box.bottom - root.clientHeight : box.top };
-      }, [x, y]);
+        return { x: ex ? box.right - root.clientWidth : box.left,
+          y: ey ? box.bottom + help - root.clientHeight : box.top };
+      }, [x, y, HELP_LINE_PX]);
       assert.ok(Math.abs(shown.x) <= 1 && Math.abs(shown.y) <= 1, `corner ${x}, ${y}: ${JSON.stringify(shown)}`);
     }
     assert.ok(Math.abs(magnified.canvas.pixels - magnified.canvas.shown) <= 1, 'the plot redrawn at the new size');

@@ -14,13 +14,12 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { actionsPath, perform, readActions } from './support/actions.mjs';
-import { closeBrowser, launchBrowser, openPage, records, sourceRoot } from './support/page.mjs';
+import { closeBrowser, launchBrowser, openPage, records, sourceRoot, VIEWPORT } from './support/page.mjs';
 import { decodePng } from './support/png.mjs';
 
 const formGrab = process.env.TARVEL_FORM_GRAB ||
   path.join(sourceRoot, 'build/release/tools/form-grab/form-grab');
 const statesPath = path.join(sourceRoot, 'tools/form-grab/form-states.txt');
-const VIEWPORT = { width: 953, height: 701 };
 // Kinds of control whose faces the window's style shades or rounds.
 const SHADED_KINDS = new Set(['button', 'toggle', 'list', 'hbar', 'vbar']);
 const SHADING_LEVELS = 4;

@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { after, before, test } from 'node:test';
 import {
-  closeBrowser, control, formPoint, launchBrowser, openPage, records, rightDrag, tick,
+  closeBrowser, control, formPoint, launchBrowser, openPage, records, rightDrag, tick, VIEWPORT,
 } from './support/page.mjs';
 
 const FACE = '#efefef';
@@ -112,7 +112,7 @@ test('a right-button drag: the outline follows, the drop snaps to the grid, no c
 
 test('a drop over a label, a picture box or outside the window changes nothing', async () => {
   // Wider than the window, as tall: the form at a scale of 1 with room beside it.
-  const { page } = await openPage(browser, { viewport: { width: 1001, height: 701 } });
+  const { page } = await openPage(browser, { viewport: { width: 1001, height: VIEWPORT.height } });
   await rightDrag(page, 7, 120, 100);
   const before = await records(page);
   const label = await (await page.$('#Label1')).boundingBox();

@@ -36,7 +36,7 @@ function canvasSeen(page, id) {
 async function pressOn(page, id, ...keys) {
   await page.focus(`#${id}`);
   for (const key of keys) await page.keyboard.press(key);
-  const value = await page.$eval(`#${id}`, (e) => Number(e.getAttribute('aria-valuenow')));
+  const value = await page.$eval(`#${id} input`, (e) => Number(e.value));
   assert.equal(control(await records(page), id).value, value, `${id} shows the model's value`);
   return value;
 }
@@ -63,10 +63,11 @@ test('the bars are scroll bars as the window\'s: arrows step small, the track a 
   const all = await records(page);
   for (const id of ['hscFade', 'vscSpectrumRange']) {
     const r = control(all, id);
-    const spoken = await page.$eval(`#${id}`, (e) => ['role', 'aria-orientation', 'aria-valuemin',
-      'aria-valuemax', 'aria-valuenow', 'tabindex'].map((a) => e.getAttribute(a)));
-    assert.deepEqual(spoken, ['scrollbar', r.kind === 'vbar' ? 'vertical' : 'horizontal',
-      String(r.min), String(r.max), String(r.value), '0'], id);
+    // Assistive tools and Tab hold its range input, which steps by one.
+    const spoken = await page.$eval(`#${id} input`, (e) => [e.type, e.getAttribute('aria-orientation'), e.min,
+      e.max, e.value, e.step, e.tabIndex, e.parentElement.tabIndex]);
+    assert.deepEqual(spoken, ['range', r.kind === 'vbar' ? 'vertical' : 'horizontal',
+      String(r.min), String(r.max), String(r.value), '1', 0, -1], id);
   }
   // The window's geometry: 14-pixel arrows, a thumb as long against the
   // track as a page against the whole range, at its place for the value.
@@ -106,7 +107,7 @@ test('the bars are scroll bars as the window\'s: arrows step small, the track a 
   await page.mouse.up();
   await dragThumb(page, 'vscSpectrumRange', 0, -70, { release: false });
   assert.equal(await barValue(page, 'vscSpectrumRange'), 20, 'nothing while held');
-  assert.equal(await page.$eval('#vscSpectrumRange', (e) => e.getAttribute('aria-valuenow')), '9',
+  assert.equal(await page.$eval('#vscSpectrumRange input', (e) => e.value), '9',
     'the thumb shows where it will land');
   await page.mouse.up();
   assert.equal(await barValue(page, 'vscSpectrumRange'), 9);

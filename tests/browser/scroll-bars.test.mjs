@@ -6,9 +6,8 @@
 import assert from 'node:assert/strict';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { after, before, test } from 'node:test';
-import { closeBrowser, control, engine, launchBrowser, openPage, records } from './support/page.mjs';
+import { closeBrowser, control, engine, launchBrowser, openPage, records, VIEWPORT } from './support/page.mjs';
 
-const VIEWPORT = { width: 953, height: 701 };
 const FADE = 'hscFade';
 const RANGE = 'vscSpectrumRange';
 const NOTCH = 120;

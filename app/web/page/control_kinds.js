@@ -14,12 +14,15 @@ function makeButton(className) {
   return element;
 }
 
+// Assistive tools read and set a bar through its range input (see
+// scroll_bar.js).
 const bar = {
   make(record) {
     const scrollBar = new ScrollBar(record, px, (value) => sendEvent(record, 'change', value));
     scrollBars.set(record.id, scrollBar);
     return scrollBar.element;
   },
+  accessible: (element) => element.querySelector('input'),
   mirror(element, record) { scrollBars.get(record.id).mirror(record); },
 };
 
@@ -33,24 +36,22 @@ const toggle = {
 };
 
 export const CONTROL_KINDS = {
-  // A statistic is read by its row's title and its figure; any other label
-  // by its caption, as its text.
+  // A label is read as its text; a statistic's figure with its unit, which
+  // the row shows in a label of its own (page.css adds it, unseen).
   label: {
+    readsDescription: true,
     make(record) {
-      const statistic = flag(record, 'statistic');
-      const element = document.createElement(statistic ? 'output' : 'div');
+      const element = document.createElement('div');
       element.className = 'label';
       element.style.textAlign = record.align;
-      if (statistic) element.setAttribute('aria-live', 'off');
+      if (flag(record, 'statistic')) element.dataset.unit = record.unit;
       return element;
     },
     mirror(element, record) {
       setText(element, record.caption);
       element.classList.toggle('wraps', flag(record, 'wraps'));
     },
-    name(element, record) {
-      if (flag(record, 'statistic')) setAttribute(element, 'aria-label', record.name);
-    },
+    name() {},
   },
   marker: {
     make: () => makeButton('marker'),

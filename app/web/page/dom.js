@@ -10,6 +10,7 @@ export const outline = document.getElementById('dragOutline');
 export const messageBox = document.getElementById('messageBox');
 export const failure = document.getElementById('failure');
 export const turnHint = document.getElementById('turnHint');
+export const howToUse = document.getElementById('howToUse');
 
 export function setText(element, text) {
   if (element.textContent !== text) element.textContent = text;

@@ -2,7 +2,7 @@
 // on a touch screen.
 import { outline } from './dom.js';
 import { formPixelsAt } from './scale.js';
-import { act, markerElement, model, px, records, sendEvent } from './view.js';
+import { act, channelEdited, markerElement, model, px, records, sendEvent } from './view.js';
 
 // How long a finger is held still on a marker to start a drag.
 const LONG_PRESS_MS = 500;
@@ -44,6 +44,7 @@ export function endDrag(event) {
   if (marker.hasPointerCapture(pointerId)) marker.releasePointerCapture(pointerId);
   if (event) {
     const [x, y] = twipsAt(event);
+    channelEdited();
     act(() => model.releaseDrag(x, y));
   } else {
     act(() => model.cancelDrag());

@@ -1,7 +1,10 @@
 // Building the page's elements from the records, once, at start.
 import { kindOf } from './control_kinds.js';
 import { SVG, drawing, form, outline } from './dom.js';
+import { buildReadingOrder } from './reading_order.js';
 import { elements, px, records } from './view.js';
+
+const control = (id) => records.controls.find((c) => c.id === id);
 
 // At whole pixels, rounded as the window rounds its widgets' places: a
 // marker's place in twips lies anywhere, and engines put a box at a
@@ -68,6 +71,10 @@ export function build() {
   // The window's lines and the fading display's squares, lowest first.
   for (const id of r.drawingOrder) drawing.appendChild(elements.get(id));
   form.appendChild(outline);
-  for (const id of r.tabOrder) elements.get(id).setAttribute('tabindex', '0');
+  // A scroll bar's stop is its range input (see scroll_bar.js).
+  for (const id of r.tabOrder) {
+    if (!kindOf(control(id)).accessible) elements.get(id).setAttribute('tabindex', '0');
+  }
+  buildReadingOrder();
   outline.setAttribute('aria-label', r.dropPlaceName);
 }

@@ -3,7 +3,7 @@
 // out at its shown size (CSS zoom, not a transform), so that its borders and
 // lines fall on whole device pixels as the window's do, and its pictures are
 // drawn at the device's real pixels, whatever the scale and the pinch zoom.
-import { form, stage, turnHint } from './dom.js';
+import { form, howToUse, stage, turnHint } from './dom.js';
 import { resizeSurfaces } from './canvases.js';
 import { formPixelsAt, formScale, setFormScale, shownPixelRatio } from './scale.js';
 import { WHEEL_NOTCH, wheelAngle } from './scroll_style.js';
@@ -41,8 +41,8 @@ function classicScrollBar() {
 
 // The room the page has, in CSS pixels. The visual viewport shrinks as the
 // user pinches in; times its scale it is the layout viewport, which does not.
-// A classic scroll bar, shown while the form is magnified, takes no room
-// from it: the filled size stays what it was.
+// A classic scroll bar, shown while the form is magnified or the help is
+// open, takes no room from it: the filled size stays what it was.
 function room() {
   const viewport = window.visualViewport;
   const root = document.documentElement;
@@ -51,7 +51,13 @@ function room() {
     (root.scrollHeight > root.clientHeight ? bar : 0);
   const height = (viewport ? viewport.height * viewport.scale : root.clientHeight) +
     (root.scrollWidth > root.clientWidth ? bar : 0);
-  return { width, height: height - (turnHint.hidden ? 0 : turnHint.offsetHeight) };
+  return { width, height: height - (turnHint.hidden ? 0 : turnHint.offsetHeight) - helpLine() };
+}
+
+// The line of the help's summary below the form: the form leaves room for
+// it, so that the two fit the window; the help opened scrolls the page.
+function helpLine() {
+  return Math.ceil(howToUse.querySelector('summary').getBoundingClientRect().height);
 }
 
 // The scale at which the whole form fills the room.

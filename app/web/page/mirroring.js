@@ -1,12 +1,15 @@
 // Mirroring the model into the elements after every event and tick: the
 // model says what changed since the page last looked, and only that is
 // touched.
+import { statisticsMirrored } from './announcements.js';
 import { copySurfaces } from './canvases.js';
 import { kindOf } from './control_kinds.js';
+import { describe } from './descriptions.js';
 import { setAttribute } from './dom.js';
 import { drag, endDrag } from './drag.js';
 import { place } from './elements.js';
 import { pendingMessages, showNextMessage } from './message_box.js';
+import { IMPULSE_DIAGRAM_ID, placeReadingGroups } from './reading_order.js';
 import { scheduleTick } from './timer.js';
 import { reachForFingers } from './touch_targets.js';
 import { elements, flag, markerElement, model, records } from './view.js';
@@ -18,9 +21,11 @@ function mirrorControl(record) {
     place(element, record);
     element.hidden = !flag(record, 'visible');
     if ('enabled' in record) element.disabled = !record.enabled;
-    if (kind.name) kind.name(element, record);
-    else setAttribute(element, 'aria-label', record.name);
-    setAttribute(element, 'aria-description', record.description);
+    // A kind may have a part of its own that assistive tools read.
+    const read = kind.accessible ? kind.accessible(element) : element;
+    if (kind.name) kind.name(read, record);
+    else setAttribute(read, 'aria-label', record.name);
+    if (!kind.readsDescription) describe(read, record.description);
   }
   kind.mirror(element, record);
 }
@@ -91,7 +96,13 @@ export function mirrorRecords() {
     placesChanged = true;  // the markers' reach follows their stacking
   }
   if (changes.timer) records.timer = changes.timer;
+  if ('impulseDescription' in changes) {
+    records.impulseDescription = changes.impulseDescription;
+    describe(document.getElementById(IMPULSE_DIAGRAM_ID), changes.impulseDescription);
+  }
   pendingMessages.push(...changes.messages);
+  if (placesChanged) placeReadingGroups();
+  statisticsMirrored();
   return placesChanged;
 }
 

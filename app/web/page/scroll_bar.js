@@ -38,9 +38,6 @@ export class ScrollBar {
   build() {
     const element = document.createElement('div');
     element.className = `scrollbar ${this.bar.kind}`;
-    element.setAttribute('role', 'scrollbar');
-    element.setAttribute('aria-orientation', this.vertical ? 'vertical' : 'horizontal');
-    element.tabIndex = 0;
     element.style.setProperty('--arrow', `${SCROLL_ARROW_PX}px`);
     const part = (name) => {
       const piece = document.createElement('div');
@@ -53,7 +50,18 @@ export class ScrollBar {
     this.thumb = part('thumb');
     this.more = part('arrow more');
     this.track.appendChild(this.thumb);
-    element.append(this.less, this.track, this.more);
+    // What the keyboard and assistive tools hold: an unseen range input over
+    // the bar, which tells its steps and takes a value set from outside as
+    // the user's move. The bar itself hands its focus on to it.
+    const value = document.createElement('input');
+    value.type = 'range';
+    value.className = 'value';
+    value.id = `${this.bar.id}-value`;
+    value.step = '1';
+    value.setAttribute('aria-orientation', this.vertical ? 'vertical' : 'horizontal');
+    element.tabIndex = -1;
+    element.append(value, this.less, this.track, this.more);
+    this.value = value;
     this.element = element;
   }
 
@@ -89,9 +97,11 @@ export class ScrollBar {
     const [lengthName, offsetName] = this.vertical ? ['height', 'top'] : ['width', 'left'];
     this.thumb.style[lengthName] = `${this.thumbLength()}px`;
     this.thumb.style[offsetName] = `${this.thumbOffset(this.shown)}px`;
-    this.element.setAttribute('aria-valuemin', String(this.bar.min));
-    this.element.setAttribute('aria-valuemax', String(this.bar.max));
-    this.element.setAttribute('aria-valuenow', String(this.shown));
+    const { value } = this;
+    if (value.min !== String(this.bar.min)) value.min = String(this.bar.min);
+    if (value.max !== String(this.bar.max)) value.max = String(this.bar.max);
+    if (value.value !== String(this.shown)) value.value = String(this.shown);
+    value.disabled = !this.bar.enabled;
   }
 
   moveTo(value) {
@@ -185,7 +195,7 @@ export class ScrollBar {
   press(event) {
     if (this.held || !this.bar.enabled || (event.pointerType === 'mouse' && event.button !== 0)) return;
     event.preventDefault();
-    this.element.focus({ preventScroll: true });
+    this.value.focus({ preventScroll: true });
     const part = this.partAt(event);
     if (!part || this.bar.max === this.bar.min) return;
     const at = this.along(event);
@@ -291,8 +301,18 @@ export class ScrollBar {
     this.moveTo(target);
   }
 
+  // A value set on the input by an assistive tool (the keys' own steps are
+  // the bar's, see key): the bar moves there as under the user's hand.
+  input() {
+    const next = Number(this.value.value);
+    if (Number.isFinite(next)) this.moveTo(Math.round(next));
+    this.draw();
+  }
+
   listen() {
     const on = (type, handler, options) => this.element.addEventListener(type, handler.bind(this), options);
+    on('focus', () => this.value.focus({ preventScroll: true }));
+    this.value.addEventListener('input', this.input.bind(this));
     on('pointerdown', this.press);
     on('pointermove', this.move);
     on('pointerup', this.letGo);

@@ -2,6 +2,7 @@
 // shown at once; the window's start-up draws the pictures after them. Each
 // step is a task of its own, so that none keeps the page from answering
 // for long.
+import { noteChannelEdit } from './announcements.js';
 import { makeSurfaces, resizeSurfaces } from './canvases.js';
 import { build } from './elements.js';
 import { connectEvents } from './events.js';
@@ -10,7 +11,7 @@ import { mirrorRecords, sync } from './mirroring.js';
 import { shownPixelRatio } from './scale.js';
 import { reachForFingers } from './touch_targets.js';
 import {
-  act, elements, fail, mirrorAfterEachAction, model, records, setModule, setRecords,
+  act, elements, fail, mirrorAfterEachAction, model, onChannelEdit, records, setModule, setRecords,
 } from './view.js';
 
 // Lets the browser answer input and show what is ready before going on.
@@ -20,6 +21,7 @@ async function start(instance) {
   setModule(instance, new instance.WebModel(window.devicePixelRatio || 1));
   setRecords(JSON.parse(model.records()));
   mirrorAfterEachAction(sync);
+  onChannelEdit(noteChannelEdit);
   await nextTask();
   fitToWindow();  // while the page is nearly empty, its layout costs nothing
   build();

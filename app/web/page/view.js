@@ -25,9 +25,21 @@ export function markerElement(index) {
   return elements.get(markerIds[index]);
 }
 
+// Who hears of the user's edits of the channel: events on the markers,
+// Random and Reset, and drops (see announcements.js).
+let channelEditListener = () => {};
+export function onChannelEdit(listener) {
+  channelEditListener = listener;
+}
+export function channelEdited() {
+  channelEditListener();
+}
+const CHANNEL_EDITORS = new Set(['cmdRand', 'cmdGo-1']);
+
 // The model's action for an event on a control, as its table of controls
 // has it (see events.js).
 export function sendEvent(record, event, value = 0) {
+  if (record.kind === 'marker' || CHANNEL_EDITORS.has(record.id)) channelEdited();
   act(() => model.controlEvent(record.id, event, value));
 }
 

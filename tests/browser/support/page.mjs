@@ -24,14 +24,17 @@ if (!['chromium', 'firefox', 'webkit'].includes(engine)) {
   throw new Error(`TARVEL_ENGINE is "${engine}": chromium, firefox or webkit`);
 }
 
-// The window is 953 x 701 px: in a viewport of its size the form fills it at
-// a scale of exactly 1, so pointer positions map to whole twips.
-export const VIEWPORT = { width: 953, height: 701 };
+// The window is 953 x 701 px, and below it the page keeps a line for the
+// help's summary: in a viewport of both the form fills it at a scale of
+// exactly 1, so pointer positions map to whole twips.
+export const HELP_LINE_PX = 24;
+export const VIEWPORT = { width: 953, height: 701 + HELP_LINE_PX };
 
 // The engine's own browser: puppeteer's Browser for chromium and firefox.
-export async function launchBrowser() {
+// `options.screenReader`: see puppeteer-page.mjs.
+export async function launchBrowser(options = {}) {
   if (!fs.existsSync(pagePath)) throw new Error(`no page at ${pagePath}: build the web preset first`);
-  return engine === 'webkit' ? webkitPages.launch(pagePath) : puppeteerPages.launch(engine);
+  return engine === 'webkit' ? webkitPages.launch(pagePath, options) : puppeteerPages.launch(engine, options);
 }
 
 export async function closeBrowser(browser) {

@@ -21,14 +21,20 @@ async function loadPuppeteer() {
 
 const profiles = new WeakMap();
 
-export async function launch(engine) {
+// With `screenReader` (the environment of a display and a session bus with
+// accessibility on, see atspi.mjs), the browser shows its window there and
+// lays its tree out on the accessibility bus, as for a screen reader:
+// headless, neither engine does.
+export async function launch(engine, { screenReader = null } = {}) {
   const puppeteer = await loadPuppeteer();
+  const headless = !screenReader;
   const executablePath = executables[engine];
   if (!fs.existsSync(executablePath)) {
     throw new Error(`no ${engine} at ${executablePath}: tools/install-dependencies.sh test installs it`);
   }
   if (engine === 'firefox') {
-    return puppeteer.launch({ browser: 'firefox', executablePath, headless: true,
+    return puppeteer.launch({ browser: 'firefox', executablePath, headless,
+      env: screenReader ? { ...screenReader, GNOME_ACCESSIBILITY: '1' } : process.env,
       extraPrefsFirefox: {
         // Timers of a page in the background must not be slowed down under test.
         'dom.min_background_timeout_value': 4, 'dom.timeout.enable_budget_timer_throttling': false,
@@ -39,7 +45,9 @@ export async function launch(engine) {
     '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`,
     '--disable-background-timer-throttling', '--disable-renderer-backgrounding'];
   if (process.getuid && process.getuid() === 0) args.push('--no-sandbox');
-  const browser = await puppeteer.launch({ executablePath, headless: true, args });
+  if (screenReader) args.push('--force-renderer-accessibility');
+  const browser = await puppeteer.launch({ executablePath, headless, args,
+    env: screenReader ? { ...screenReader, ACCESSIBILITY_ENABLED: '1' } : process.env });
   profiles.set(browser, profile);
   return browser;
 }

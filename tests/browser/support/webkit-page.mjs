@@ -59,7 +59,7 @@ async function freePort() {
 }
 
 // An Xvfb of our own; -displayfd picks a free display and says which.
-async function startXvfb() {
+export async function startXvfb() {
   need('/usr/bin/Xvfb', 'Xvfb');
   const xvfb = spawn('/usr/bin/Xvfb', ['-displayfd', '3', '-screen', '0', '3900x2300x24', '-nolisten', 'tcp'],
     { stdio: ['ignore', 'ignore', 'pipe', 'pipe'] });
@@ -76,7 +76,9 @@ async function startXvfb() {
   return { xvfb, display };
 }
 
-export async function launch(pagePath) {
+// With `screenReader` (the environment of a session bus with accessibility
+// on, see atspi.mjs), MiniBrowser lays its tree out on that bus.
+export async function launch(pagePath, { screenReader = null } = {}) {
   need(driverPath, 'WebKitWebDriver');
   need(miniBrowserPath, 'MiniBrowser');
   need('/usr/bin/xdotool', 'xdotool');
@@ -88,7 +90,7 @@ export async function launch(pagePath) {
   if (head < 0) throw new Error(`no <head> in ${pagePath}`);
   const hooked = path.join(folder, path.basename(pagePath));
   fs.writeFileSync(hooked, html.slice(0, head + 6) + HOOKS + html.slice(head + 6));
-  return { xvfb, display, folder, url: pathToFileURL(hooked).href, pages: new Set() };
+  return { xvfb, display, folder, url: pathToFileURL(hooked).href, pages: new Set(), screenReader };
 }
 
 export async function close(browser) {
@@ -158,6 +160,12 @@ export async function openPage(browser, { ratio, viewport }) {
     GDK_SCALE: String(ratio), GDK_DPI_SCALE: '1',
     // The harness's display has no session bus or accessibility bus.
     NO_AT_BRIDGE: '1', GTK_A11Y: 'none' };
+  if (browser.screenReader) {
+    const { DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR } = browser.screenReader;
+    Object.assign(env, { DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR });
+    delete env.NO_AT_BRIDGE;
+    delete env.GTK_A11Y;
+  }
   const driver = spawn(driverPath, [`--port=${port}`], { env, stdio: ['ignore', 'ignore', 'pipe'] });
   let driverLog = '';
   driver.stderr.on('data', (d) => { driverLog += d; });
