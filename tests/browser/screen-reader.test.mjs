@@ -10,6 +10,7 @@ import { after, before, test } from 'node:test';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { startClient, startDesktop, stopDesktop } from './support/atspi.mjs';
 import { closeBrowser, control, engine, launchBrowser, openPage, records } from './support/page.mjs';
+import { PARKED_MARKER } from './support/spoken.mjs';
 
 // WebKitGTK's web process lays its tree out on the bus but sends a client
 // here none of its events: what a live region says is heard in the others.
@@ -20,7 +21,7 @@ const SETTLED_MS = 1500;
 const UPDATE_WAIT_MS = 10000;
 // Longer than a tick, shorter than the settling.
 const KEY_REPEAT_MS = 150;
-const PARKED = 'off, delay 0.00 µs, relative power 0.00';
+const PARKED = PARKED_MARKER;
 
 let desktop;
 let browser;

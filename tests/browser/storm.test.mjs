@@ -48,7 +48,10 @@ test(`${DOM_EVENTS} random DOM events and ${ACTIONS} real inputs leave the page 
     assert.deepEqual(problems, [], `after batch ${batch} of DOM events`);
   }
 
+  // The storm may open the help below the form and scroll the page: a user
+  // scrolls a control back into view before reaching for it.
   const centreOf = (id) => page.$eval(`#${id}`, (e) => {
+    e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
     const r = e.getBoundingClientRect();
     return { x: r.left + r.width / 2, y: r.top + r.height / 2, w: r.width, h: r.height };
   });
