@@ -37,11 +37,19 @@ after(async () => {
   stopDesktop(desktop);
 });
 
-// A page in the tab in front: the browsers lay out the tree of that one.
-async function openShownPage() {
-  const { page } = await openPage(browser);
-  if (page.bringToFront) await page.bringToFront();  // WebKit's has one page a window
-  return page;
+// A test on a page in the tab in front (the browsers lay out the tree of
+// that one), closed however the test ends: a failed test's page left open
+// would be the page the next test's reader finds first.
+function onShownPage(body) {
+  return async () => {
+    const { page } = await openPage(browser);
+    try {
+      if (page.bringToFront) await page.bringToFront();  // WebKit's has one page a window
+      await body(page);
+    } finally {
+      await page.close();
+    }
+  };
 }
 
 function* walk(node) {
@@ -151,8 +159,7 @@ async function statisticsSentence(page) {
 }
 
 test('a screen reader walks the form area by area, controls named, with their roles, states and values',
-  async () => {
-    const page = await openShownPage();
+  onShownPage(async (page) => {
     const read = await formWhen((f) => find(f, 'panel', 'Animation'), 'the form shows on the bus');
     // The areas in the layout's order, Tab's order left to the keys.
     assert.deepEqual(read.children.filter((c) => c.name).map((c) => c.name),
@@ -206,11 +213,9 @@ test('a screen reader walks the form area by area, controls named, with their ro
     for (const shownOnly of ['s', 'µ', 'MHz', 'Power', 'Delay', '0', '1', '4', '-1.0', '0.5', 'Symbol Time']) {
       assert.ok(!lines.some((l) => l.trim() === shownOnly), `"${shownOnly}" is read on its own`);
     }
-    await page.close();
-  });
+  }));
 
-test('the pictures read the model\'s descriptions, before and after the channel changes', async () => {
-  const page = await openShownPage();
+test('the pictures read the model\'s descriptions, before and after the channel changes', onShownPage(async (page) => {
   const pictures = { picIndividual: 'Single-path eye diagram', picCombo: 'Eye diagrams of each path',
     picSumGraph: 'Eye diagram of the received sum', picSpectrum: 'Frequency response' };
   const sameAsModel = async () => {
@@ -247,12 +252,10 @@ test('the pictures read the model\'s descriptions, before and after the channel 
   assert.match(statistics[1], /^\d+\.\d\d µs$/);
   // What the reading keys walk now, for whoever reads the test's output.
   console.log(`${engine}, after Random with three paths on:\n${transcript(read).join('\n')}`);
-  await page.close();
-});
+}));
 
 test('one polite announcement for each change of the channel, none for the fading\'s ticks', { skip: unheard },
-  async () => {
-    const page = await openShownPage();
+  onShownPage(async (page) => {
     await formWhen((f) => find(f, 'panel', 'Animation'), 'the form shows on the bus');
     await announcements();
     // Edits while the animation stands: the statistics follow at its first tick.
@@ -291,5 +294,4 @@ test('one polite announcement for each change of the channel, none for the fadin
     assert.equal(heard.length, 1, JSON.stringify(heard));
     await reader.ask({ do: 'set', name: 'Fading speed', value: 0 });
     await page.click('#cmdGo-0');
-    await page.close();
-  });
+  }));

@@ -26,8 +26,14 @@ const bar = {
   mirror(element, record) { scrollBars.get(record.id).mirror(record); },
 };
 
+// A toggle is one from its making: WebKit keeps the role an element had when
+// its accessible object was made, and a reader may ask before the first mirror.
 const toggle = {
-  make: () => makeButton('toggle'),
+  make() {
+    const element = makeButton('toggle');
+    element.setAttribute('aria-pressed', 'false');
+    return element;
+  },
   mirror(element, record) {
     setText(element, record.caption);
     setAttribute(element, 'aria-pressed', record.value === 1 ? 'true' : 'false');
