@@ -273,6 +273,24 @@ test('one polite announcement for each change of the channel, none for the fadin
     await sleep(SETTLED_MS);
     assert.deepEqual(await announcements(), [], 'ticks on an unchanged channel say nothing');
 
+    // Keys on a marker, each after the next tick has analysed the last
+    // (as a held key's repeats come), are one announcement once they settle.
+    const pressSixTimes = async (marker) => {
+      await page.focus(marker);
+      // Away from the nearer edge of the diagram (tops 360 to 3900 twips),
+      // where the steps would stop.
+      const upper = control(await records(page), marker.slice(1)).top < 2130;
+      for (let k = 0; k < 6; ++k) {
+        await page.keyboard.press(upper ? 'd' : 'u');
+        await sleep(KEY_REPEAT_MS);
+      }
+      await sleep(SETTLED_MS);
+    };
+    await pressSixTimes('#cmdSource-0');
+    heard = await announcements();
+    assert.equal(heard.length, 1, JSON.stringify(heard));
+    assert.equal(heard[0].text, await statisticsSentence(page));
+
     // Fading set as assistive tools set it: its ticks change the figures, unsaid.
     await reader.ask({ do: 'set', name: 'Fading speed', value: 5 });
     await formWhen((f) => find(f, 'slider', 'Fading speed')?.value.now === 5, 'the fading speed reads 5');
@@ -282,13 +300,12 @@ test('one polite announcement for each change of the channel, none for the fadin
     assert.notEqual(await statisticsSentence(page), figures, 'the fading moves the figures');
     assert.deepEqual(await announcements(), [], 'the fading\'s ticks are not announced');
 
-    // Keys on a marker, each after the next tick has analysed the last
-    // (as a held key's repeats come), are one announcement once they settle.
-    await page.focus('#cmdSource-5');  // off, so shown while the others fade
-    for (let k = 0; k < 6; ++k) {
-      await page.keyboard.press('u');
-      await sleep(KEY_REPEAT_MS);
-    }
+    // While the figures fade, moving a path that is off leaves the channel
+    // as it was: nothing to say. Switching it on is a change, said once.
+    await pressSixTimes('#cmdSource-5');  // off, so shown while the others fade
+    assert.deepEqual(await announcements(), [], 'a path that is off moved');
+    await page.click('#cmdSource-5');
+    await page.click('#cmdSource-5');
     await sleep(SETTLED_MS);
     heard = await announcements();
     assert.equal(heard.length, 1, JSON.stringify(heard));

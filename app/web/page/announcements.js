@@ -2,7 +2,9 @@
 // mean delay and the delay spread it gives: after a path edit, Random, Reset
 // or a drop, when the statistics have followed (the next tick analyses the
 // channel). A held key or a run of clicks is one announcement once it
-// settles; ticks on their own, fading included, say nothing.
+// settles; ticks on their own, fading included, say nothing, and so does an
+// edit that leaves the channel as it was (a click that only selects a
+// marker, a move of a path that is off), even while fading moves the figures.
 import { setText } from './dom.js';
 import { records } from './view.js';
 
@@ -14,6 +16,7 @@ const DELAY_SPREAD = 'lblAt-3';
 const announcement = document.getElementById('announcement');
 let edited = false;  // an edit of the user's whose statistics are not said yet
 let before = '';  // the statistics when that edit began
+let channelBefore = '';  // the switched-on paths then, as the diagram's words give them
 let settleTimer = null;
 
 function statistic(id) {
@@ -29,6 +32,10 @@ function statisticsText() {
 }
 
 function sayIfChanged() {
+  if (records.impulseDescription === channelBefore) {
+    edited = false;
+    return;
+  }
   const now = statisticsText();
   if (now === before) return;
   edited = false;
@@ -39,7 +46,10 @@ function sayIfChanged() {
 
 // Before the model takes an edit of the channel.
 export function noteChannelEdit() {
-  if (!edited) before = statisticsText();
+  if (!edited) {
+    before = statisticsText();
+    channelBefore = records.impulseDescription;
+  }
   edited = true;
   clearTimeout(settleTimer);
   settleTimer = setTimeout(() => {
