@@ -204,9 +204,24 @@ export async function openPage(browser, { ratio, viewport }) {
     if (!e) throw new Error('no element ' + args[0]);`;
   const $eval = (selector, fn, ...args) =>
     execute(`${element} return (${fn})(e, ...Array.prototype.slice.call(args, 1));`, [selector, ...args]);
+  // WebKit gives the box of an element inside the zoomed form in a mix of
+  // zoomed and unzoomed pixels (where it hit-tests, Chromium's box is), so
+  // such a box is measured from the form's unzoomed stage and the offsets.
   const boundingBox = (selector) => $eval(selector, (e) => {
-    const r = e.getBoundingClientRect();
-    return { x: r.left, y: r.top, width: r.width, height: r.height };
+    const form = document.getElementById('Form1');
+    const zoom = Number(form.style.zoom || 1);
+    if (zoom === 1 || !form.contains(e) || e === form) {
+      const r = e.getBoundingClientRect();
+      return { x: r.left, y: r.top, width: r.width, height: r.height };
+    }
+    let [x, y] = [0, 0];
+    for (let k = e; k && k !== form; k = k.offsetParent) {
+      x += k.offsetLeft + (k.offsetParent && k.offsetParent !== form ? k.offsetParent.clientLeft : 0);
+      y += k.offsetTop + (k.offsetParent && k.offsetParent !== form ? k.offsetParent.clientTop : 0);
+    }
+    const stage = form.parentElement.getBoundingClientRect();
+    return { x: stage.left + (x + form.clientLeft) * zoom, y: stage.top + (y + form.clientTop) * zoom,
+      width: e.offsetWidth * zoom, height: e.offsetHeight * zoom };
   });
 
   // The window's inside made the viewport's size.
@@ -356,7 +371,10 @@ export async function openPage(browser, { ratio, viewport }) {
       e.dispatchEvent(new Event('input', { bubbles: true }));
       e.dispatchEvent(new Event('change', { bubbles: true }));
     }, value),
+    // As puppeteer's: the element scrolled into view first (the help
+    // opened below the form may have scrolled the page).
     async click(selector) {
+      await $eval(selector, (e) => e.scrollIntoView({ block: 'nearest', inline: 'nearest' }));
       const box = await boundingBox(selector);
       await mouse.click(box.x + box.width / 2, box.y + box.height / 2);
     },
