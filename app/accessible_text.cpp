@@ -60,8 +60,10 @@ std::string markerAccessibleDescription(bool switchedOn, float left, float top) 
 }
 
 std::string valueAccessibleDescription(const std::string& value, const char* unit) {
-    if (value.empty()) return {};
-    return value + " " + unit;
+    // A figure's text keeps a place for its sign, which is not read.
+    const std::size_t first = value.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return value.substr(first) + " " + unit;
 }
 
 AccessibleText accessibleTextOf(const Form& form, ControlRef control) {

@@ -37,8 +37,8 @@ std::string markerAccessibleDescription(bool switchedOn, float left, float top);
 // "0.00", never "-0.00".
 std::string twoDecimals(double value);
 
-// The row's figure read with its unit, "0.35 µs", "Inf MHz"; empty text
-// stays empty.
+// The row's figure read with its unit, "0.35 µs", "Inf MHz", without the
+// space its text keeps for a sign; empty text stays empty.
 std::string valueAccessibleDescription(const std::string& value, const char* unit);
 
 // The statistics row whose value field is lblAt(index), or nullptr.

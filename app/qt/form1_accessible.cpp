@@ -11,12 +11,16 @@
 #include "app/picture_description.h"
 #include "app/qt/drag_outline.h"
 #include "app/qt/form1.h"
+#include "app/reading_order.h"
 
 namespace tarvel::view {
 namespace {
 
-// The window as a frame, so readers announce it as one. The drop place is
-// among its children only while a drag shows it: hidden, it is no place.
+// The window as a frame, so readers announce it as one. Its children are
+// the controls in the reading order, not in the stacking order (Qt's
+// children list) that Qt would give: the tick numbers and unit labels the
+// layout shows only for the eye are left out. The drop place is among them
+// only while a drag shows it: hidden, it is no place.
 class WindowAccessible : public QAccessibleWidget {
   public:
     explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
@@ -33,12 +37,12 @@ class WindowAccessible : public QAccessibleWidget {
 
   private:
     QList<QWidget*> children() const {
+        const auto* window = static_cast<const Form1*>(widget());
         QList<QWidget*> found;
-        for (QObject* object : widget()->children()) {
-            auto* child = qobject_cast<QWidget*>(object);
-            if (child == nullptr || child->isWindow()) continue;
-            if (qobject_cast<DragOutline*>(child) != nullptr && child->isHidden()) continue;
-            found << child;
+        for (const ControlRef control : readingOrder()) found << window->widgetFor(control);
+        for (QObject* object : window->children()) {
+            auto* outline = qobject_cast<DragOutline*>(object);
+            if (outline != nullptr && !outline->isHidden()) found << outline;
         }
         return found;
     }

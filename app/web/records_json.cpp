@@ -9,6 +9,7 @@
 #include "app/control_table.h"
 #include "app/json_writer.h"
 #include "app/picture_description.h"
+#include "app/reading_order.h"
 #include "paths/path_editing.h"
 
 namespace tarvel::web {
@@ -118,6 +119,38 @@ void writeMarkerStack(JsonWriter& json, const Form& form) {
     json.endArray();
 }
 
+// The reading order's areas, each a list of ids: a control's, or the
+// elements the page makes for the impulse diagram and the markers' group.
+void writeReadingAreas(JsonWriter& json) {
+    json.key("readingAreas");
+    json.beginArray();
+    for (const ReadingArea& area : readingAreas()) {
+        json.beginObject();
+        json.stringField("id", area.id);
+        json.stringField("name", area.name);
+        json.stringField(
+            "titleId", area.titleLabel < 0 ? "" : controlId({ControlKind::LblAt, area.titleLabel}));
+        json.key("members");
+        json.beginArray();
+        for (const ReadingItem& item : area.items) {
+            switch (item.kind) {
+                case ReadingItem::Kind::ImpulseDiagram:
+                    json.string("impulseDiagram");
+                    break;
+                case ReadingItem::Kind::Markers:
+                    json.string("markerKeys");
+                    break;
+                case ReadingItem::Kind::Control:
+                    json.string(controlId(item.control));
+                    break;
+            }
+        }
+        json.endArray();
+        json.endObject();
+    }
+    json.endArray();
+}
+
 // A line of the drawing, or a frame (which the page keeps with the controls).
 void writeDrawingRecord(JsonWriter& json, const Form& form, DrawingRef item) {
     if (item.kind == DrawingKind::Frame) return writeFrame(json, form, item.index);
@@ -145,6 +178,7 @@ std::string recordsJson(const Form& form) {
     for (const ControlRef& control : form.tabOrder) json.string(controlId(control));
     json.endArray();
     writeMarkerStack(json, form);
+    writeReadingAreas(json);
 
     json.key("lines");
     json.beginArray();

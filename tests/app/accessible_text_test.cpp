@@ -87,6 +87,7 @@ TEST(AccessibleText, FigureIsReadWithItsUnitAndBlankStaysBlank) {
     EXPECT_EQ(valueAccessibleDescription("0.35", "\u00b5s"), "0.35 \u00b5s");
     EXPECT_EQ(valueAccessibleDescription("Inf", "MHz"), "Inf MHz");
     EXPECT_EQ(valueAccessibleDescription("", "MHz"), "");
+    EXPECT_EQ(valueAccessibleDescription(" 2.37", "\u00b5s"), "2.37 \u00b5s");
 }
 
 }  // namespace

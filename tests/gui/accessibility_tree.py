@@ -31,6 +31,14 @@ EYE_WORDS = re.compile(r"^(Empty since it was last cleared\.|Eye closed at the s
                        r"Eye open [1-9]\d* % of a single path's opening at the sampling instant\.)"
                        + re.escape(CLEARS) + "$")
 EYES = ["Single-path eye diagram", "Eye diagrams of each path", "Eye diagram of the received sum"]
+# What the reading keys meet in the window, area by area as the layout has
+# them: statistics rows as title, then figure; no tick number or unit label.
+READING_ORDER = [f"Path {i}" for i in range(1, 9)] + ["Random"] + \
+    [name for row in ("Mean Delay", "Delay Spread", "Coherence Bandwidth (1/Delay Spread)",
+                      "Coherence Bandwidth (0.2/Delay Spread)",
+                      "Coherence Bandwidth (0.02/Delay Spread)") for name in (row, row)] + \
+    EYES + ["Symbol Time", "Frequency response", "Log Plot", "Memory", "Plot range",
+            "Fading speed", "Start", "Reset", "Tarvel Demo logo"]
 STATISTICS = {"Mean Delay": "\u00b5s", "Delay Spread": "\u00b5s",
               "Coherence Bandwidth (1/Delay Spread)": "MHz",
               "Coherence Bandwidth (0.2/Delay Spread)": "MHz",
@@ -121,6 +129,8 @@ def check(app):
     expect([(w.role, w.name) for w in windows] == [("frame", "Tarvel Demo")],
            f"one window, a frame named 'Tarvel Demo': {[str(w) for w in windows]}")
     nodes = [node for window in windows for node in window.walk()]
+    read = [child.name for window in windows for child in window.children]
+    expect(read == READING_ORDER, f"the window reads in the layout's order: {read}")
 
     def named(role, name):
         return [n for n in nodes if n.role == role and n.name == name]
@@ -177,7 +187,7 @@ def check_statistics(nodes, expect):
         expect(len(fields) == 1, f"one value field named {title!r}: {[str(f) for f in fields]}")
         for field in fields:
             figure = r"(-?\d*\.?\d+|Inf)" if unit == "MHz" else r"-?\d*\.?\d+"
-            expect(re.fullmatch(r" ?" + figure + " " + unit, field.description),
+            expect(re.fullmatch(figure + " " + unit, field.description),
                    f"{title!r} reads {field.description!r}")
 
 

@@ -11,19 +11,6 @@ import { elements, px, records } from './view.js';
 export const IMPULSE_DIAGRAM_ID = 'impulseDiagram';
 const MARKER_KEYS_ID = 'markerKeys';
 
-// The areas, top left to bottom right as a reader meets them; each lists
-// what it reads, in order. A statistics row is its title, then its figure.
-// A group named by `titleId` takes the name of the label that titles it.
-const AREAS = [
-  { id: 'impulseArea', name: 'Impulse response', members: [IMPULSE_DIAGRAM_ID, MARKER_KEYS_ID, 'cmdRand'] },
-  { id: 'statisticsArea', name: 'Delay statistics',
-    members: ['lblAt-20', 'lblAt-19', 'lblAt-1', 'lblAt-3', 'lblAt-5', 'lblAt-7', 'lblAt-23', 'lblAt-21',
-      'lblAt-26', 'lblAt-24'] },
-  { id: 'eyeArea', name: 'Eye diagrams', members: ['picIndividual', 'picCombo', 'picSumGraph', 'cmbSymbol'] },
-  { id: 'spectrumArea', titleId: 'lblAt-0', members: ['picSpectrum', 'chkLinear', 'chkMemory', 'vscSpectrumRange'] },
-  { id: 'animationArea', name: 'Animation', members: ['hscFade', 'cmdGo-0', 'cmdGo-1', 'imgZelm'] },
-];
-
 const boxes = new Map();  // a reading element -> the ids whose boxes it spans
 
 function boxOfRecord(record) {
@@ -81,10 +68,15 @@ export function placeReadingGroups() {
   for (const [element, members] of boxes) place(element, union(members.map(boxOf)));
 }
 
+// The areas, top left to bottom right as a reader meets them, come from the
+// model, which the window's reading order follows too; each lists the ids of
+// what it reads, in order. A statistics row is its title, then its figure.
+// An area with a `titleId` takes the name of the label that titles it.
 export function buildReadingOrder() {
+  const areas = records.readingAreas;
   // Built last first: each is put before the others, and all lie beneath
   // the controls.
-  for (const area of [...AREAS].reverse()) {
+  for (const area of [...areas].reverse()) {
     const group = makeGroup(area.id, 'group', area.members);
     if (area.titleId) group.setAttribute('aria-labelledby', area.titleId);
     else group.setAttribute('aria-label', area.name);
@@ -97,7 +89,7 @@ export function buildReadingOrder() {
   // The diagram itself, which the model describes (see mirroring.js).
   const diagram = makeReading(IMPULSE_DIAGRAM_ID, 'img', [IMPULSE_DIAGRAM_ID]);
   diagram.setAttribute('aria-label', 'Impulse response: power over delay');
-  const read = new Set(AREAS.flatMap((area) => area.members));
+  const read = new Set(areas.flatMap((area) => area.members));
   for (const record of records.controls) {
     if (record.kind === 'frame' || read.has(record.id) || record.kind === 'marker') continue;
     // Only labels may stay unread: every control is in an area.
