@@ -51,7 +51,9 @@ const std::vector<ReadingArea>& readingAreas() {
     return areas;
 }
 
-std::vector<ControlRef> readingOrder() {
+namespace {
+
+std::vector<ControlRef> flattenAreas() {
     std::vector<ControlRef> order;
     for (const ReadingArea& area : readingAreas()) {
         for (const ReadingItem& item : area.items) {
@@ -62,6 +64,13 @@ std::vector<ControlRef> readingOrder() {
             }
         }
     }
+    return order;
+}
+
+}  // namespace
+
+const std::vector<ControlRef>& readingOrder() {
+    static const std::vector<ControlRef> order = flattenAreas();
     return order;
 }
 

@@ -33,7 +33,7 @@ struct ReadingArea {
 const std::vector<ReadingArea>& readingAreas();
 
 // The controls as the reading keys meet them, the areas one after another
-// and the markers in path order.
-std::vector<ControlRef> readingOrder();
+// and the markers in path order; made once, as a reader asks for it often.
+const std::vector<ControlRef>& readingOrder();
 
 }  // namespace tarvel
